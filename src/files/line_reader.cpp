@@ -1,0 +1,106 @@
+#include "files/line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace kalvero {
+
+namespace {
+constexpr size_t BlockSize = 1 << 18;
+}
+
+LineReader::LineReader(const std::string& path) : Path(path) {
+    if (path.find('\0') != std::string::npos) {
+        Error = SystemError("open", path, ENOENT);
+        return;
+    }
+    errno = 0;
+    File = std::fopen(path.c_str(), "rb");
+    if (!File) {
+        Error = LastSystemError("open", path);
+        return;
+    }
+    Buffer.resize(BlockSize);
+}
+
+LineReader::~LineReader() {
+    if (File)
+        std::fclose(File);
+}
+
+bool LineReader::Fill() {
+    if (AtEof || Error)
+        return false;
+    errno = 0;
+    const size_t got = std::fread(Buffer.data(), 1, Buffer.size(), File);
+    if (got < Buffer.size()) {
+        if (std::ferror(File)) {
+            Error = LastSystemError("read", Path);
+            return false;
+        }
+        AtEof = true;
+    }
+    Begin = 0;
+    End = got;
+    return got > 0;
+}
+
+bool LineReader::Next(std::string_view& line) {
+    if (!File || Error)
+        return false;
+    Long.clear();
+    bool crossed = false;
+    for (;;) {
+        if (Begin == End && !Fill()) {
+            if (Error || !crossed)
+                return false;
+            line = Long; // the last line, without an end
+            return true;
+        }
+        if (SkipLineFeed) {
+            SkipLineFeed = false;
+            if (Buffer[Begin] == '\n' && ++Begin == End)
+                continue;
+        }
+        const char* start = Buffer.data() + Begin;
+        const char* stop = Buffer.data() + End;
+        const char* p = start;
+        while (p < stop && *p != '\n' && *p != '\r')
+            ++p;
+        if (p == stop) {
+            const size_t room = MaxLineLength - std::min(MaxLineLength, Long.size());
+            Long.append(start, std::min(room, static_cast<size_t>(p - start)));
+            Begin = End;
+            crossed = true;
+            continue;
+        }
+        Begin = static_cast<size_t>(p - Buffer.data()) + 1;
+        if (*p == '\r') {
+            if (Begin < End) {
+                if (Buffer[Begin] == '\n')
+                    ++Begin;
+            } else {
+                SkipLineFeed = true;
+            }
+        }
+        if (!crossed) {
+            line = std::string_view(start, std::min(MaxLineLength, static_cast<size_t>(p - start)));
+            return true;
+        }
+        const size_t room = MaxLineLength - std::min(MaxLineLength, Long.size());
+        Long.append(start, std::min(room, static_cast<size_t>(p - start)));
+        line = Long;
+        return true;
+    }
+}
+
+FileStatus ReadLines(const std::string& path, size_t count, std::vector<std::string>& lines) {
+    lines.clear();
+    LineReader reader(path);
+    std::string_view line;
+    while (lines.size() < count && reader.Next(line))
+        lines.emplace_back(line);
+    return reader.Status();
+}
+
+} // namespace kalvero

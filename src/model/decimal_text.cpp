@@ -1,0 +1,150 @@
+// Writing numbers as decimal text with an exact half rounded away from zero.
+//
+// std::to_chars rounds the exact binary value correctly but sends an exact half to the even
+// neighbour. Halves are rare (the binary value must end exactly on the digit after the last one
+// kept), so the common case takes to_chars' result and only a candidate half is checked against
+// the full expansion of the value.
+#include "model/numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace kalvero {
+
+namespace {
+
+// Enough for the longest exact fixed or scientific expansion of a double.
+constexpr int FullPrecision = 1100;
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+    std::string text(FullPrecision + 400, '\0');
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    text.resize(result.ptr - text.data());
+    return text;
+}
+
+// True when the digits after position `kept` of the digit string are exactly "5" and zeros,
+// judged on the value's full expansion.
+bool IsExactHalf(double value, std::chars_format format, int kept) {
+    const std::string full = ToChars(value, format, FullPrecision);
+    const size_t digitsStart = full.find_first_of("0123456789");
+    size_t seen = 0;
+    size_t pos = digitsStart;
+    for (; pos < full.size() && seen < static_cast<size_t>(kept); ++pos)
+        if (full[pos] >= '0' && full[pos] <= '9')
+            ++seen;
+    while (pos < full.size() && full[pos] == '.')
+        ++pos;
+    if (pos >= full.size() || full[pos] != '5')
+        return false;
+    for (++pos; pos < full.size(); ++pos) {
+        if (full[pos] == 'e')
+            break;
+        if (full[pos] != '0' && full[pos] != '.')
+            return false;
+    }
+    return true;
+}
+
+// Adds one unit in the last digit of a digit string (which may hold a sign and a point).
+// Returns true when the carry ran out of the front, having written a leading 1.
+bool IncrementLastDigit(std::string& digits) {
+    for (size_t i = digits.size(); i-- > 0;) {
+        char& c = digits[i];
+        if (c == '.' || c == '-')
+            continue;
+        if (c != '9') {
+            ++c;
+            return false;
+        }
+        c = '0';
+    }
+    const size_t front = (!digits.empty() && digits[0] == '-') ? 1 : 0;
+    digits.insert(front, 1, '1');
+    return true;
+}
+
+} // namespace
+
+std::string NumberToText(int Extra, uint8_t Adaptive, double value) {
+    if (value == MissingValue || !std::isfinite(value))
+        return "*";
+    int decimals = std::max(0, Extra);
+    if (Adaptive == 1) {
+        const double magnitude = value == 0 ? -1.0 : std::log10(std::fabs(value));
+        decimals += magnitude < 0 ? static_cast<int>(std::ceil(-magnitude)) : 1;
+    }
+    std::string text = ToChars(value, std::chars_format::fixed, decimals);
+    // An exact half at the last kept decimal prints as "5" and zeros one to three places on.
+    const std::string longer = ToChars(value, std::chars_format::fixed, decimals + 3);
+    if (longer.compare(longer.size() - 3, 3, "500") == 0) {
+        const int integerDigits = static_cast<int>(longer.find('.')) - (longer[0] == '-');
+        if (IsExactHalf(value, std::chars_format::fixed, integerDigits + decimals)) {
+            text = longer.substr(0, longer.size() - 3);
+            if (text.back() == '.')
+                text.pop_back();
+            IncrementLastDigit(text);
+        }
+    }
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1); // a value that shows as zero shows no sign
+    return text;
+}
+
+void AppendExponentForm(std::string& out, double value) {
+    if (!std::isfinite(value))
+        value = MissingValue; // a non-finite number has no text that reads back; keep the marker
+    if (value == 0) {
+        out += " 0.00000000000000E+0000";
+        return;
+    }
+    std::array<char, 64> buffer;
+    // Shortest round-trip digits: when they are 15 or fewer they are also the value correctly
+    // rounded to 15 digits, and no half can arise (a double is far closer to them than half a
+    // unit of the 15th digit).
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                std::chars_format::scientific);
+    std::string_view shortest(buffer.data(), result.ptr - buffer.data());
+    const size_t ePos = shortest.find('e');
+    std::string mantissa(shortest.substr(0, ePos));
+    int exponent = 0;
+    std::from_chars(shortest.data() + ePos + 1 + (shortest[ePos + 1] == '+'),
+                    shortest.data() + shortest.size(), exponent);
+    const size_t significant = mantissa.size() - (mantissa.size() > 1 ? 1 : 0);
+    if (significant > 15) {
+        const std::string sixteen = ToChars(std::fabs(value), std::chars_format::scientific, 15);
+        const bool half = sixteen[16] == '5' && [&] {
+            const std::string seventeen =
+                ToChars(std::fabs(value), std::chars_format::scientific, 16);
+            return seventeen[17] == '0' &&
+                   IsExactHalf(std::fabs(value), std::chars_format::scientific, 15);
+        }();
+        const std::string rounded =
+            half ? sixteen : ToChars(std::fabs(value), std::chars_format::scientific, 14);
+        mantissa = rounded.substr(0, 16);
+        const size_t roundedE = rounded.find('e');
+        std::from_chars(rounded.data() + roundedE + 1 + (rounded[roundedE + 1] == '+'),
+                        rounded.data() + rounded.size(), exponent);
+        if (half && IncrementLastDigit(mantissa)) {
+            // 9.99...95 became 10.00...0: back to one digit before the point.
+            mantissa = "1.00000000000000";
+            ++exponent;
+        }
+    }
+    if (mantissa.size() == 1)
+        mantissa += '.';
+    mantissa.resize(16, '0');
+    out += value < 0 ? '-' : ' ';
+    out += mantissa;
+    out += 'E';
+    out += exponent < 0 ? '-' : '+';
+    std::array<char, 8> digits;
+    const auto written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), std::abs(exponent));
+    out.append(4 - (written.ptr - digits.data()), '0');
+    out.append(digits.data(), written.ptr);
+}
+
+} // namespace kalvero

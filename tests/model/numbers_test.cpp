@@ -1,0 +1,272 @@
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <random>
+
+using namespace kalvero;
+
+namespace {
+
+struct TextCase {
+    const char* Text;
+    double Expected;
+};
+
+TEST(TextToNumber, ConversionSyntax) {
+    const TextCase cases[] = {
+        {"2,5", 2.5},
+        {"2.5", 2.5},
+        {" 12", 12},
+        {"  -3", -3},
+        {"+4", 4},
+        {"1e3", 1000},
+        {"1E-2", 0.01},
+        {".", 0},
+        {"-.", 0},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1,5e1", 15},
+        {"1,5,0", MissingValue},
+        {"12 ", MissingValue},
+        {"", MissingValue},
+        {"   ", MissingValue},
+        {"-", MissingValue},
+        {"+", MissingValue},
+        {"abc", MissingValue},
+        {"1e", MissingValue},
+        {"1e+", MissingValue},
+        {"\t12", MissingValue},
+        {"nan", MissingValue},
+        {"inf", MissingValue},
+        {"-inf", MissingValue},
+        {"0x10", MissingValue},
+        {"+-5", MissingValue},
+        {"--5", MissingValue},
+        {"1e400", MissingValue},
+        {"-1e400", MissingValue},
+        {"1.2.3", MissingValue},
+        {"12abc", MissingValue},
+        {"\xEF\xBB\xBF"
+         "1",
+         MissingValue},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextToNumber(c.Text, true, 0, 0), c.Expected) << '"' << c.Text << '"';
+}
+
+TEST(TextToNumber, TinyValuesReadAsZeroNotAsUnreadable) {
+    EXPECT_EQ(TextToNumber("1e-400", true, 0, 0), 0.0);
+    EXPECT_EQ(TextToNumber("0.000001e-320", true, 0, 0), 0.0);
+    EXPECT_GT(TextToNumber("1e-310", true, 0, 0), 0.0); // subnormal, still representable
+}
+
+TEST(TextToNumber, Bounds) {
+    struct BoundCase {
+        const char* Text;
+        bool Inclusive;
+        double Lower, Upper, Expected;
+    };
+    const BoundCase cases[] = {
+        {"10000", true, 0, 10000, 10000},
+        {"10000.5", true, 0, 10000, MissingValue},
+        {"-5", true, 0, 10000, -5},
+        {"0", true, 0, 10000, 0},
+        {"10000", false, 0, 10000, MissingValue},
+        {"7", true, 5, 5, 7},
+        {"0", true, 0, 0, 0},
+        {"5", false, 5, 10, MissingValue},
+        {"5", true, 5, 10, 5},
+        {"4", true, 5, 0, MissingValue},
+        {"123456789", true, 0, 0, MissingValue},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextToNumber(c.Text, c.Inclusive, c.Lower, c.Upper), c.Expected)
+            << c.Text << " [" << c.Lower << ", " << c.Upper << "] inclusive " << c.Inclusive;
+}
+
+TEST(NumberToText, AdaptiveDecimalsTable) {
+    struct Case {
+        double Value;
+        const char* Extra0;
+        const char* Extra1;
+        const char* Extra3;
+    };
+    const Case cases[] = {
+        {0.5, "0.5", "0.50", "0.5000"},
+        {12.25, "12.3", "12.25", "12.2500"},
+        {1234.5, "1234.5", "1234.50", "1234.5000"},
+        {0.05, "0.05", "0.050", "0.05000"},
+        {0.0012, "0.001", "0.0012", "0.001200"},
+        {0, "0.0", "0.00", "0.0000"},
+        {-3.75, "-3.8", "-3.75", "-3.7500"},
+        {100, "100.0", "100.00", "100.0000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberToText(0, 1, c.Value), c.Extra0) << c.Value;
+        EXPECT_EQ(NumberToText(1, 1, c.Value), c.Extra1) << c.Value;
+        EXPECT_EQ(NumberToText(3, 1, c.Value), c.Extra3) << c.Value;
+    }
+}
+
+TEST(NumberToText, ExactHalvesGoAwayFromZeroOthersToNearest) {
+    EXPECT_EQ(NumberToText(2, 0, 0.125), "0.13");
+    EXPECT_EQ(NumberToText(2, 0, -0.125), "-0.13");
+    EXPECT_EQ(NumberToText(0, 0, 2.5), "3");
+    EXPECT_EQ(NumberToText(0, 0, 0.5), "1");
+    EXPECT_EQ(NumberToText(0, 1, 9.95), "9.9");    // 9.95 is stored just below the half
+    EXPECT_EQ(NumberToText(0, 1, 99.95), "100.0"); // and 99.95 just above it
+    EXPECT_EQ(NumberToText(0, 1, 9.75), "9.8");
+    EXPECT_EQ(NumberToText(0, 1, 9.25), "9.3");
+    EXPECT_EQ(NumberToText(0, 1, 999.96), "1000.0");
+    EXPECT_EQ(NumberToText(0, 0, -0.2), "0");
+}
+
+TEST(NumberToText, MissingAndExtremes) {
+    EXPECT_EQ(NumberToText(0, 1, MissingValue), "*");
+    EXPECT_EQ(NumberToText(0, 1, 1e-5), "0.00001");
+    EXPECT_EQ(NumberToText(0, 1, 1e20), "100000000000000000000.0");
+    EXPECT_EQ(NumberToText(0, 1, std::nan("")), "*");
+}
+
+TEST(ExponentForm, Examples) {
+    struct Case {
+        double Value;
+        const char* Text;
+    };
+    const Case cases[] = {
+        {12.5, " 1.25000000000000E+0001"},
+        {-25, "-2.50000000000000E+0001"},
+        {0.05, " 5.00000000000000E-0002"},
+        {0, " 0.00000000000000E+0000"},
+        {-0.0, " 0.00000000000000E+0000"},
+        {1e-300, " 1.00000000000000E-0300"},
+        {1.7976931348623157e308, " 1.79769313486232E+0308"},
+        {0.1 + 0.2, " 3.00000000000000E-0001"}, // 0.30000000000000004 rounds at 15 digits
+        {123456789012345678.0, " 1.23456789012346E+0017"},
+        {9.999999999999999, " 1.00000000000000E+0001"},
+        // 2^44 + 0.5 is exactly a half at the 15th digit: away from zero, not to even.
+        {17592186044416.5 * 10, " 1.75921860444165E+0014"},
+        {1125899906842624.5, " 1.12589990684262E+0015"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        AppendExponentForm(out, c.Value);
+        EXPECT_EQ(out, c.Text) << c.Value;
+        EXPECT_EQ(out.size(), 23u);
+    }
+}
+
+TEST(ExponentForm, ExactHalfRoundsAwayFromZero) {
+    // 4503599627370497 = 2^52 + 1: 16 digits, exactly representable; half at the 16th digit when
+    // scaled: 1.000000000000005 * 2^k forms are not exact, so use integers ending in 5.
+    std::string out;
+    AppendExponentForm(out, 1000000000000005.0); // 16 digits ending in 5: an exact half
+    EXPECT_EQ(out, " 1.00000000000001E+0015");
+    out.clear();
+    AppendExponentForm(out, -1000000000000025.0);
+    EXPECT_EQ(out, "-1.00000000000003E+0015");
+    out.clear();
+    AppendExponentForm(out, 9999999999999995.0); // carries into a new digit
+    EXPECT_EQ(out, " 1.00000000000000E+0016");
+}
+
+TEST(ExponentForm, ReadsBackWithinFifteenDigits) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        std::string out;
+        AppendExponentForm(out, value);
+        const double back = TextToNumber(out, true, 0, 0);
+        EXPECT_NEAR(back, value, std::fabs(value) * 5.1e-15) << out;
+    }
+}
+
+TEST(SplitToDoubles, ItemsSkipAndFailures) {
+    struct Case {
+        const char* Line;
+        int Skip;
+        arofdoubleM Expected;
+    };
+    const Case cases[] = {
+        {"  1\t2   3 ", 0, {1, 2, 3}},
+        {"  1\t2   3 ", 1, {2, 3}},
+        {"x 1,5 y 2", 0, {1.5, 2}},
+        {"x 1,5 y 2", 2, {2}},
+        {"", 0, {}},
+        {"1;2", 0, {}},
+        {"1,2", 0, {1.2}},
+        {"150 abc 7", 0, {150, 7}},
+        {"nan 1e400 4", 0, {4}},
+    };
+    for (const auto& c : cases) {
+        arofdoubleM values = {99}; // emptied first in every case
+        SplitToDoubles(c.Line, c.Skip, values);
+        EXPECT_EQ(values, c.Expected) << '"' << c.Line << "\" skip " << c.Skip;
+    }
+}
+
+TEST(SplitToIntegers, RoundsHalfToEvenAndSaturates) {
+    arofintM values;
+    SplitToIntegers("9 16777215 2,5", 0, values);
+    EXPECT_EQ(values, (arofintM{9, 16777215, 2}));
+    SplitToIntegers("3.5 -2.5 -3.5 0.49 1e12 -1e12", 0, values);
+    EXPECT_EQ(values, (arofintM{4, -2, -4, 0, 2147483647, -2147483647 - 1}));
+}
+
+TEST(FillFlags, SetsEveryElement) {
+    arofboolM flags(3, 0);
+    FillFlags(flags, true);
+    EXPECT_EQ(flags, (arofboolM{1, 1, 1}));
+    arofboolM empty;
+    FillFlags(empty, true);
+    EXPECT_TRUE(empty.empty());
+}
+
+TEST(CountNonMissing, CountsPresentValues) {
+    EXPECT_EQ(CountNonMissing({}), 0);
+    EXPECT_EQ(CountNonMissing({1, MissingValue, 3}), 2);
+}
+
+TEST(RobustMean, SmallCases) {
+    struct Case {
+        arofdoubleM Values;
+        double Expected;
+    };
+    const Case cases[] = {
+        {{}, MissingValue},
+        {{MissingValue, MissingValue}, MissingValue},
+        {{MissingValue, 4.5, MissingValue}, 4.5},
+        {{0.1, 0.1, 0.1}, 0.1},
+        {{1, 2, 3, 4, 5}, 3},
+        {{1, 1, 1, 1, 100}, 1},                      // the outlier is rejected
+        {{10, 10, MissingValue, 10, -1000, 10}, 10}, // missing values never count
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RobustMean(c.Values), c.Expected);
+}
+
+TEST(RobustMean, FewOutliersDoNotPullTheCentre) {
+    std::mt19937 random(3);
+    std::normal_distribution<double> noise(50, 2);
+    arofdoubleM values(10000);
+    for (double& v : values)
+        v = noise(random);
+    const double clean = std::accumulate(values.begin(), values.end(), 0.0) / values.size();
+    for (int i = 0; i < 20; ++i)
+        values[i * 37] = 1e6; // spikes, as from a bad sensor
+    EXPECT_NEAR(RobustMean(values), clean, 0.1);
+}
+
+TEST(RobustMean, CleanDataKeepsItsPlainMean) {
+    arofdoubleM values;
+    for (int i = 0; i < 101; ++i)
+        values.push_back(i);
+    EXPECT_DOUBLE_EQ(RobustMean(values), 50.0);
+}
+
+} // namespace
