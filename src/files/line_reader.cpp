@@ -42,6 +42,7 @@ bool LineReader::Fill() {
     }
     Begin = 0;
     End = got;
+    NextLineFeed = End + 1; // unknown
     return got > 0;
 }
 
@@ -64,9 +65,22 @@ bool LineReader::Next(std::string_view& line) {
         }
         const char* start = Buffer.data() + Begin;
         const char* stop = Buffer.data() + End;
-        const char* p = start;
-        while (p < stop && *p != '\n' && *p != '\r')
-            ++p;
+        // The next LF is looked for once and remembered, so that a file of CR-only line ends
+        // does not make every line scan the rest of the block again.
+        if (NextLineFeed < Begin || NextLineFeed > End) {
+            const void* lf = std::memchr(start, '\n', End - Begin);
+            NextLineFeed =
+                lf ? static_cast<size_t>(static_cast<const char*>(lf) - Buffer.data()) : End;
+        }
+        const char* lineFeed = Buffer.data() + NextLineFeed;
+        const char* p = lineFeed;
+        if (lineFeed > start && lineFeed[-1] == '\r') {
+            p = lineFeed - 1; // the common CR LF
+            if (const void* cr = std::memchr(start, '\r', p - start))
+                p = static_cast<const char*>(cr);
+        } else if (const void* cr = std::memchr(start, '\r', lineFeed - start)) {
+            p = static_cast<const char*>(cr);
+        }
         if (p == stop) {
             const size_t room = MaxLineLength - std::min(MaxLineLength, Long.size());
             Long.append(start, std::min(room, static_cast<size_t>(p - start)));

@@ -36,6 +36,7 @@ private:
     FileStatus Error;
     std::vector<char> Buffer;
     size_t Begin = 0, End = 0;
+    size_t NextLineFeed = 1; // position of the next LF in the block, End when none, > End unknown
     bool AtEof = false;
     bool SkipLineFeed = false; // the previous line ended with CR: a LF right after it belongs to it
     std::string Long;          // a line that crosses a block boundary

@@ -207,16 +207,15 @@ std::string DataFileText(const carotagedata& entry) {
     const size_t layers = std::min({entry.Z.size(), entry.C.size(), entry.P.size()});
     text.reserve(layers * 70);
     for (size_t k = 0; k < layers; ++k) {
-        std::string fill = " 1 " + std::to_string(entry.C[k]) + ' ' + std::to_string(entry.P[k]);
+        const std::string fill =
+            " 1 " + std::to_string(entry.C[k]) + ' ' + std::to_string(entry.P[k]) + "\r\n";
         if (k == 0)
             text += '0';
         else
             AppendExponentForm(text, entry.Z[k - 1]);
         text += fill;
-        text += "\r\n";
         AppendExponentForm(text, entry.Z[k]);
         text += fill;
-        text += "\r\n";
     }
     return text;
 }

@@ -6,9 +6,12 @@
 // the full expansion of the value.
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <string_view>
 
 namespace kalvero {
 
@@ -93,58 +96,72 @@ std::string NumberToText(int Extra, uint8_t Adaptive, double value) {
     return text;
 }
 
-void AppendExponentForm(std::string& out, double value) {
-    if (!std::isfinite(value))
-        value = MissingValue; // a non-finite number has no text that reads back; keep the marker
-    if (value == 0) {
-        out += " 0.00000000000000E+0000";
-        return;
-    }
+namespace {
+
+// Rounds |value| to 15 significant digits, an exact half away from zero: the digits (without the
+// point) into digits[0..15) and the decimal exponent.
+void FifteenDigits(double magnitude, char* digits, int& exponent) {
     std::array<char, 64> buffer;
     // Shortest round-trip digits: when they are 15 or fewer they are also the value correctly
     // rounded to 15 digits, and no half can arise (a double is far closer to them than half a
     // unit of the 15th digit).
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                 std::chars_format::scientific);
-    std::string_view shortest(buffer.data(), result.ptr - buffer.data());
-    const size_t ePos = shortest.find('e');
-    std::string mantissa(shortest.substr(0, ePos));
-    int exponent = 0;
-    std::from_chars(shortest.data() + ePos + 1 + (shortest[ePos + 1] == '+'),
-                    shortest.data() + shortest.size(), exponent);
-    const size_t significant = mantissa.size() - (mantissa.size() > 1 ? 1 : 0);
-    if (significant > 15) {
-        const std::string sixteen = ToChars(std::fabs(value), std::chars_format::scientific, 15);
-        const bool half = sixteen[16] == '5' && [&] {
-            const std::string seventeen =
-                ToChars(std::fabs(value), std::chars_format::scientific, 16);
-            return seventeen[17] == '0' &&
-                   IsExactHalf(std::fabs(value), std::chars_format::scientific, 15);
-        }();
-        const std::string rounded =
-            half ? sixteen : ToChars(std::fabs(value), std::chars_format::scientific, 14);
-        mantissa = rounded.substr(0, 16);
-        const size_t roundedE = rounded.find('e');
-        std::from_chars(rounded.data() + roundedE + 1 + (rounded[roundedE + 1] == '+'),
-                        rounded.data() + rounded.size(), exponent);
+    std::string_view text(buffer.data(), result.ptr - buffer.data());
+    size_t ePos = text.find('e');
+    if (ePos - (ePos > 1 ? 1 : 0) > 15) {
+        const std::string sixteen = ToChars(magnitude, std::chars_format::scientific, 15);
+        const bool half = sixteen[16] == '5' &&
+                          ToChars(magnitude, std::chars_format::scientific, 16)[17] == '0' &&
+                          IsExactHalf(magnitude, std::chars_format::scientific, 15);
+        std::string rounded =
+            half ? sixteen : ToChars(magnitude, std::chars_format::scientific, 14);
+        ePos = rounded.find('e');
+        std::string mantissa = rounded.substr(0, 16);
+        int shift = 0;
         if (half && IncrementLastDigit(mantissa)) {
-            // 9.99...95 became 10.00...0: back to one digit before the point.
-            mantissa = "1.00000000000000";
-            ++exponent;
+            mantissa = "1.00000000000000"; // 9.99...95 became 10.0...0
+            shift = 1;
         }
+        std::from_chars(rounded.data() + ePos + 1 + (rounded[ePos + 1] == '+'),
+                        rounded.data() + rounded.size(), exponent);
+        exponent += shift;
+        digits[0] = mantissa[0];
+        std::copy(mantissa.begin() + 2, mantissa.begin() + 16, digits + 1);
+        return;
     }
-    if (mantissa.size() == 1)
-        mantissa += '.';
-    mantissa.resize(16, '0');
-    out += value < 0 ? '-' : ' ';
-    out += mantissa;
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
-    std::array<char, 8> digits;
-    const auto written =
-        std::to_chars(digits.data(), digits.data() + digits.size(), std::abs(exponent));
-    out.append(4 - (written.ptr - digits.data()), '0');
-    out.append(digits.data(), written.ptr);
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+'), text.data() + text.size(),
+                    exponent);
+    std::fill(digits, digits + 15, '0');
+    digits[0] = text[0];
+    if (ePos > 2)
+        std::copy(text.begin() + 2, text.begin() + ePos, digits + 1);
+}
+
+} // namespace
+
+void AppendExponentForm(std::string& out, double value) {
+    if (!std::isfinite(value))
+        value = MissingValue; // a non-finite number has no text that reads back; keep the marker
+    const size_t at = out.size();
+    out.resize(at + 23);
+    char* p = out.data() + at;
+    if (value == 0) {
+        std::memcpy(p, " 0.00000000000000E+0000", 23);
+        return;
+    }
+    char digits[15];
+    int exponent = 0;
+    FifteenDigits(std::fabs(value), digits, exponent);
+    p[0] = value < 0 ? '-' : ' ';
+    p[1] = digits[0];
+    p[2] = '.';
+    std::memcpy(p + 3, digits + 1, 14);
+    p[17] = 'E';
+    p[18] = exponent < 0 ? '-' : '+';
+    int e = std::abs(exponent);
+    for (int k = 22; k >= 19; --k, e /= 10)
+        p[k] = static_cast<char>('0' + e % 10);
 }
 
 } // namespace kalvero

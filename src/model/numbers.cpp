@@ -128,9 +128,8 @@ int CountNonMissing(const arofdoubleM& values) {
 
 void SplitToDoubles(std::string_view line, int skip, arofdoubleM& values) {
     values.clear();
-    ForEachItem(line, [&](int index, std::string_view item) {
-        double value;
-        if (index >= skip && ConvertItem(item, value))
+    ForEachItem(line, [&](int index, bool converted, double value) {
+        if (index >= skip && converted)
             values.push_back(value);
         return true;
     });
@@ -159,9 +158,8 @@ int32_t RoundToInt32(double value) {
 
 void SplitToIntegers(std::string_view line, int skip, arofintM& values) {
     values.clear();
-    ForEachItem(line, [&](int index, std::string_view item) {
-        double value;
-        if (index >= skip && ConvertItem(item, value))
+    ForEachItem(line, [&](int index, bool converted, double value) {
+        if (index >= skip && converted)
             values.push_back(RoundToInt32(value));
         return true;
     });

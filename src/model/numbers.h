@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,31 +45,49 @@ double RoundHalfEven(double value);
 // of a 32-bit integer so that a huge number read from a file has a defined result.
 int32_t RoundToInt32(double value);
 
-// Calls visit(itemIndex, item) for every item of a line, in order, and stops early when visit
-// returns false. Items are maximal runs of characters other than blank and tab.
+// Calls visit(itemIndex, converted, value) for every item of a line, in order, and stops early
+// when visit returns false. Items are maximal runs of characters other than blank and tab. The
+// readers use it to look at a line's numbers without storing all of them, so a huge line costs
+// no memory.
 template <typename Visit> void ForEachItem(std::string_view line, Visit&& visit) {
-    size_t i = 0;
-    const size_t n = line.size();
-    int index = 0;
-    while (i < n) {
-        while (i < n && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const size_t start = i;
-        while (i < n && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start && !visit(index++, line.substr(start, i - start)))
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (int index = 0;; ++index) {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p == end)
+            return;
+        // Fast path: a plain number that ends where its item ends. Anything else (a comma, a
+        // leading "+", a lone point, an overflow, trailing text) takes the full conversion.
+        const char* digits = p + (*p == '-');
+        if (digits < end &&
+            (isDigit(*digits) || (*digits == '.' && digits + 1 < end && isDigit(digits[1])))) {
+            double value;
+            const auto result = std::from_chars(p, end, value);
+            if (result.ec == std::errc() &&
+                (result.ptr == end || *result.ptr == ' ' || *result.ptr == '\t')) {
+                p = result.ptr;
+                if (!visit(index, true, value))
+                    return;
+                continue;
+            }
+        }
+        const char* start = p;
+        while (p < end && *p != ' ' && *p != '\t')
+            ++p;
+        double value = 0;
+        const bool converted = ConvertItem(std::string_view(start, p - start), value);
+        if (!visit(index, converted, value))
             return;
     }
 }
 
-// Calls visit(value) for every item of a line that converts, in order, and stops early when visit
-// returns false. The readers use it to look at a line's numbers without storing all of them, so a
-// huge line costs no memory.
+// Calls visit(value) for every item of a line that converts, in order, and stops early when
+// visit returns false.
 template <typename Visit> void ForEachNumber(std::string_view line, Visit&& visit) {
-    ForEachItem(line, [&](int, std::string_view item) {
-        double value;
-        return !ConvertItem(item, value) || visit(value);
-    });
+    ForEachItem(line,
+                [&](int, bool converted, double value) { return !converted || visit(value); });
 }
 
 } // namespace kalvero

@@ -1,0 +1,112 @@
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+
+#include "../files/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sys/wait.h>
+
+using namespace kalvero;
+
+namespace {
+
+const std::string Example = std::string(KALVERO_TEST_DATA) + "/example/";
+
+struct CliRun {
+    int Status;
+    std::string Out, Err;
+};
+
+CliRun RunCli(const std::string& arguments) {
+    TempFolder folder;
+    const std::string command = std::string(KALVERO_CLI) + " " + arguments + " >" +
+                                (folder / "out") + " 2>" + (folder / "err");
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(folder / "out"),
+            ReadBytes(folder / "err")};
+}
+
+TEST(Cli, HelpVersionAndUsageErrors) {
+    const CliRun help = RunCli("--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_NE(help.Out.find("kalvero-cli dump PROJECT.crt"), std::string::npos);
+    const CliRun version = RunCli("--version");
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out.rfind("kalvero-cli ", 0), 0u);
+
+    for (const char* bad : {"", "frobnicate x.crt", "dump", "dump a.crt b.crt", "save a.crt",
+                            "dump a.crt --colour red", "dump a.crt --view"}) {
+        const CliRun run = RunCli(bad);
+        EXPECT_EQ(run.Status, 2) << bad;
+        EXPECT_NE(run.Err.find("Usage:"), std::string::npos) << bad;
+        EXPECT_TRUE(run.Out.empty()) << bad;
+    }
+}
+
+TEST(Cli, FileErrorsNameThePath) {
+    TempFolder folder;
+    const CliRun missing = RunCli("dump " + (folder / "absent.crt"));
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find(folder / "absent.crt"), std::string::npos);
+    EXPECT_NE(missing.Err.find("No such file or directory"), std::string::npos);
+
+    const CliRun unwritable = RunCli("save " + Example + "demo.crt " + (folder / "no/dir/out.crt"));
+    EXPECT_EQ(unwritable.Status, 1);
+    EXPECT_NE(unwritable.Err.find("no/dir"), std::string::npos);
+}
+
+TEST(Cli, DumpPrintsTheProject) {
+    const CliRun run = RunCli("dump " + Example + "demo.crt");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    for (const char* part :
+         {"{\"current\":0,\"entries\":[{\"name\":\"100.0\",\"dataFile\":\"",
+          "100_0.txt\",\"kind\":2,\"logarithmic\":false,\"horizontalPosition\":100,"
+          "\"positionFromSurface\":0,\"percent\":3,\"normType\":0,\"dataIndex\":0,"
+          "\"curveColor\":0,\"H\":[5,7.5],\"Z\":[5,12.5],\"C\":[255,65280],\"P\":[0,2],",
+          "\"positionFromSurface\":2.5", "\"points\":[[0,10],[1,12.5],[2,11]]}]}\n"})
+        EXPECT_NE(run.Out.find(part), std::string::npos) << part;
+}
+
+TEST(Cli, SaveWritesTheSameFiles) {
+    TempFolder folder;
+    const CliRun run = RunCli("save " + Example + "demo.crt " + (folder / "copy.crt"));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(ReadBytes(folder / "copy.crt"), ReadBytes(Example + "demo.crt"));
+    EXPECT_EQ(ReadBytes(folder / "100_0.txt"), ReadBytes(Example + "100_0.txt"));
+    EXPECT_EQ(ReadBytes(folder / "250_0.txt"), ReadBytes(Example + "250_0.txt"));
+}
+
+TEST(JsonWriter, NumbersAndTexts) {
+    std::string out;
+    JsonWriter json(out);
+    json.BeginArray()
+        .Number(0.1)
+        .Number(1e300)
+        .Number(-0.0)
+        .Number(std::numeric_limits<double>::infinity())
+        .Number(std::nan(""))
+        .Integer(-2147483648LL)
+        .String("a\"b\\c\n\x01")
+        .String("\xC3\xA9") // valid UTF-8 stays
+        .String("\xE9")     // a Latin-1 byte becomes its character
+        .String("\xED\xA0\x80")
+        .EndArray();
+    EXPECT_EQ(out, "[0.1,1e+300,-0,null,null,-2147483648,\"a\\\"b\\\\c\\u000a\\u0001\","
+                   "\"\xC3\xA9\",\"\xC3\xA9\",\"\xC3\xAD\xC2\xA0\xC2\x80\"]");
+}
+
+TEST(CliArguments, Sizes) {
+    struct Case {
+        const char* Text;
+        bool Valid;
+    };
+    for (const Case& c : {Case{"1920x1080", true}, Case{"1x1", true}, Case{"0x10", false},
+                          Case{"10x", false}, Case{"x10", false}, Case{"10X10", false},
+                          Case{"-5x10", false}, Case{"10x10x", false}, Case{"99999x10", false}})
+        EXPECT_EQ(ParsePixelSize(c.Text).has_value(), c.Valid) << c.Text;
+}
+
+} // namespace
