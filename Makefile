@@ -26,6 +26,7 @@ run: build
 	@./scripts/run.sh $(BUILD_DIR)
 
 bench: build
+	@# Generates ~320 MB of projects under /tmp/kalvero-bench on the first run.
 	@./scripts/bench.sh $(BUILD_DIR)
 
 format:
