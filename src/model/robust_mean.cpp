@@ -11,8 +11,10 @@
 // nearly all its values and its plain mean.
 //
 // The farthest value from any mean is always the smallest or the largest of those still counted,
-// so the values are sorted once and each pass looks at the two ends of the counted range and
-// updates a running sum: O(n log n) for all passes together, whatever the number of rejections.
+// so each pass looks at the two ends of the counted range in sorted order and updates a running
+// sum. Only the ends are ever looked at, so only the k smallest and k largest values are put in
+// order (selection is linear); when the passes reach past them, k grows fourfold and they start
+// again. Typical curves finish with the first k: linear time; in every case O(n log n).
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -28,29 +30,49 @@ struct Sample {
     uint32_t Index;
 };
 
-double MedianAbsoluteDeviation(const std::vector<Sample>& sorted) {
-    const size_t n = sorted.size();
-    const double median =
-        n % 2 ? sorted[n / 2].Value : (sorted[n / 2 - 1].Value + sorted[n / 2].Value) / 2;
-    std::vector<double> deviations(n);
+bool Before(const Sample& a, const Sample& b) {
+    return a.Value < b.Value || (a.Value == b.Value && a.Index < b.Index);
+}
+
+// The value at sorted position i (0-based) of values, by selection.
+double Select(std::vector<double>& values, size_t i) {
+    std::nth_element(values.begin(), values.begin() + static_cast<long>(i), values.end());
+    return values[i];
+}
+
+double MedianAbsoluteDeviation(const std::vector<Sample>& samples) {
+    const size_t n = samples.size();
+    std::vector<double> values(n);
     for (size_t i = 0; i < n; ++i)
-        deviations[i] = std::fabs(sorted[i].Value - median);
-    std::nth_element(deviations.begin(), deviations.begin() + n / 2, deviations.end());
-    return deviations[n / 2];
+        values[i] = samples[i].Value;
+    double median = Select(values, n / 2);
+    if (n % 2 == 0)
+        median = (median + *std::max_element(values.begin(), values.begin() + n / 2)) / 2;
+    for (double& v : values)
+        v = std::fabs(v - median);
+    return Select(values, n / 2);
 }
 
 // The counted values are sorted[Low, TopStart) and sorted[TopFront, End): the run of values equal
 // to the largest one is [TopStart, End), and its members are rejected lowest index first, which
 // (runs being sorted by index) means from its front.
+//
+// Only sorted[0, LowValid) and sorted[HighValid, n) are in order; a step that would look between
+// them sets Overflow, and the caller starts again with more values in order.
 class CountedRange {
 public:
-    explicit CountedRange(const std::vector<Sample>& sorted) : Sorted(sorted), End(sorted.size()) {
+    CountedRange(const std::vector<Sample>& sorted, size_t lowValid, size_t highValid)
+        : Sorted(sorted), LowValid(lowValid), HighValid(highValid), End(sorted.size()) {
         FindTopRun();
     }
+    bool Overflow() const { return Overflowed; }
     const Sample& Lowest() const { return Sorted[Low]; }
     const Sample& Highest() const { return Sorted[TopFront]; }
     bool AllEqual() const { return Low >= TopStart || Lowest().Value == Highest().Value; }
-    void RejectLowest() { ++Low; }
+    void RejectLowest() {
+        if (++Low >= LowValid && Low < TopStart)
+            Overflowed = true;
+    }
     void RejectHighest() {
         if (++TopFront == End) {
             End = TopStart;
@@ -67,38 +89,57 @@ public:
 private:
     void FindTopRun() {
         TopStart = End;
-        while (TopStart > Low && Sorted[TopStart - 1].Value == Sorted[End - 1].Value)
+        if (End <= HighValid && End > Low) {
+            Overflowed = true;
+            return;
+        }
+        while (TopStart > Low && Sorted[TopStart - 1].Value == Sorted[End - 1].Value) {
+            if (TopStart - 1 < HighValid && TopStart - 1 >= LowValid) {
+                Overflowed = true;
+                return;
+            }
             --TopStart;
+        }
         TopFront = TopStart;
     }
     const std::vector<Sample>& Sorted;
+    size_t LowValid, HighValid;
+    bool Overflowed = false;
     size_t Low = 0, TopStart = 0, TopFront = 0, End;
 };
 
 } // namespace
 
-double RobustMean(const arofdoubleM& values) {
-    if (CountNonMissing(values) == 0)
-        return MissingValue;
-    std::vector<Sample> sorted;
-    sorted.reserve(values.size());
-    for (size_t i = 0; i < values.size(); ++i)
-        if (values[i] != MissingValue)
-            sorted.push_back({values[i], static_cast<uint32_t>(i)});
-    std::sort(sorted.begin(), sorted.end(), [](const Sample& a, const Sample& b) {
-        return a.Value < b.Value || (a.Value == b.Value && a.Index < b.Index);
-    });
+namespace {
 
-    const size_t present = sorted.size();
-    const double threshold = 3.0 * 1.4826 * MedianAbsoluteDeviation(sorted);
+struct Passes {
+    bool Overflowed = false;
+    double Result = 0;
+};
+
+// The passes over samples whose k smallest and k largest are in order (all of them for k >= n/2).
+Passes RunPasses(const arofdoubleM& values, std::vector<Sample>& samples, size_t k,
+                 double threshold) {
+    const size_t present = samples.size();
+    if (2 * k >= present) {
+        std::sort(samples.begin(), samples.end(), Before);
+        k = present;
+    } else {
+        const auto low = samples.begin() + static_cast<long>(k);
+        const auto high = samples.end() - static_cast<long>(k);
+        std::nth_element(samples.begin(), low, samples.end(), Before);
+        std::nth_element(low, high, samples.end(), Before);
+        std::sort(samples.begin(), low, Before);
+        std::sort(high, samples.end(), Before);
+    }
+    CountedRange range(samples, k, present - std::min(k, present));
     const size_t mostRejections = (present - 1) / 2;
-    CountedRange range(sorted);
     long double sum = 0;
-    for (const Sample& s : sorted)
+    for (const Sample& s : samples)
         sum += s.Value;
     size_t count = present;
-
-    while (count > 1 && !range.AllEqual() && present - count < mostRejections) {
+    while (!range.Overflow() && count > 1 && !range.AllEqual() &&
+           present - count < mostRejections) {
         const double mean = static_cast<double>(sum / count);
         const double low = std::fabs(range.Lowest().Value - mean);
         const double high = std::fabs(range.Highest().Value - mean);
@@ -110,9 +151,10 @@ double RobustMean(const arofdoubleM& values) {
         --count;
         takeLow ? range.RejectLowest() : range.RejectHighest();
     }
+    if (range.Overflow())
+        return {true, 0};
     if (range.AllEqual())
-        return range.Highest().Value;
-
+        return {false, range.Highest().Value};
     // The result is the plain mean of the values kept, summed in their original order.
     arofboolM kept(values.size());
     FillFlags(kept, false);
@@ -121,7 +163,25 @@ double RobustMean(const arofdoubleM& values) {
     for (size_t i = 0; i < values.size(); ++i)
         if (kept[i])
             total += values[i];
-    return total / static_cast<double>(count);
+    return {false, total / static_cast<double>(count)};
+}
+
+} // namespace
+
+double RobustMean(const arofdoubleM& values) {
+    if (CountNonMissing(values) == 0)
+        return MissingValue;
+    std::vector<Sample> samples;
+    samples.reserve(values.size());
+    for (size_t i = 0; i < values.size(); ++i)
+        if (values[i] != MissingValue)
+            samples.push_back({values[i], static_cast<uint32_t>(i)});
+    const double threshold = 3.0 * 1.4826 * MedianAbsoluteDeviation(samples);
+    for (size_t k = 64;; k *= 4) {
+        const Passes passes = RunPasses(values, samples, k, threshold);
+        if (!passes.Overflowed)
+            return passes.Result;
+    }
 }
 
 } // namespace kalvero

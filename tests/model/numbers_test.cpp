@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <random>
+#include <set>
 
 using namespace kalvero;
 
@@ -267,6 +269,81 @@ TEST(RobustMean, CleanDataKeepsItsPlainMean) {
     for (int i = 0; i < 101; ++i)
         values.push_back(i);
     EXPECT_DOUBLE_EQ(RobustMean(values), 50.0);
+}
+
+} // namespace
+
+namespace {
+
+// The passes written out plainly: a fresh mean over the counted values each pass, the farthest
+// value (lowest index among equals) rejected, and the same stop rule. Quadratic, for checking.
+double PlainRobustMean(const arofdoubleM& values) {
+    arofdoubleM present;
+    for (double v : values)
+        if (v != MissingValue)
+            present.push_back(v);
+    if (present.empty())
+        return MissingValue;
+    arofdoubleM sorted = present;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t n = sorted.size();
+    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    arofdoubleM deviations;
+    for (double v : sorted)
+        deviations.push_back(std::fabs(v - median));
+    std::sort(deviations.begin(), deviations.end());
+    const double threshold = 3.0 * 1.4826 * deviations[n / 2];
+    arofboolM counted(values.size(), 0);
+    for (size_t i = 0; i < values.size(); ++i)
+        counted[i] = values[i] != MissingValue;
+    size_t count = n;
+    for (;;) {
+        double sum = 0;
+        for (size_t i = 0; i < values.size(); ++i)
+            if (counted[i])
+                sum += values[i];
+        const double mean = sum / count;
+        std::set<double> distinct;
+        for (size_t i = 0; i < values.size(); ++i)
+            if (counted[i])
+                distinct.insert(values[i]);
+        if (distinct.size() == 1)
+            return *distinct.begin();
+        if (count == 1 || n - count >= (n - 1) / 2)
+            return mean;
+        double best = 0;
+        size_t taken = values.size();
+        for (size_t i = 0; i < values.size(); ++i)
+            if (counted[i] && std::fabs(values[i] - mean) > best) {
+                best = std::fabs(values[i] - mean);
+                taken = i;
+            }
+        if (best <= threshold)
+            return mean;
+        counted[taken] = 0;
+        --count;
+    }
+}
+
+TEST(RobustMean, AgreesWithThePlainPasses) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 300; ++round) {
+        const size_t n = 1 + random() % (round < 200 ? 40 : 3000);
+        arofdoubleM values(n);
+        const int levels = 1 + static_cast<int>(random() % 12); // few levels: many ties
+        for (double& v : values) {
+            const int pick = static_cast<int>(random() % 20);
+            v = pick == 0  ? MissingValue
+                : pick < 3 ? 1000.0 * (random() % 5) - 2000 // outliers on both sides
+                           : static_cast<double>(random() % levels);
+        }
+        const double expected = PlainRobustMean(values);
+        const double actual = RobustMean(values);
+        if (expected == MissingValue)
+            EXPECT_EQ(actual, MissingValue);
+        else
+            EXPECT_NEAR(actual, expected, 1e-9 * (1 + std::fabs(expected))) << "round " << round;
+    }
 }
 
 } // namespace
