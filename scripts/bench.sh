@@ -7,7 +7,7 @@ export KALVERO_BENCH_DIR=${KALVERO_BENCH_DIR:-/tmp/kalvero-bench}
 "$BUILD_DIR/bench/make_big_project" "$KALVERO_BENCH_DIR/medium" medium >/dev/null
 "$BUILD_DIR/bench/make_big_project" "$KALVERO_BENCH_DIR/large" large >/dev/null
 
-for b in core_bench view_bench; do
+for b in core_bench chart_bench view_bench; do
     if [ -x "$BUILD_DIR/bench/$b" ]; then
         "$BUILD_DIR/bench/$b"
     fi

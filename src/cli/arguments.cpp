@@ -15,7 +15,8 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape>& Commands() {
     static const std::map<std::string, CommandShape> commands = {
-        {"dump", {1, {}}},
+        {"dump", {1, {"--view"}}},
+        {"render", {2, {"--size"}}},
         {"save", {2, {}}},
     };
     return commands;
@@ -25,13 +26,17 @@ const std::map<std::string, CommandShape>& Commands() {
 
 std::string UsageText() {
     return "Usage:\n"
-           "  kalvero-cli dump PROJECT.crt\n"
+           "  kalvero-cli dump PROJECT.crt [--view WIDTHxHEIGHT]\n"
            "  kalvero-cli save PROJECT.crt OUT.crt\n"
+           "  kalvero-cli render PROJECT.crt OUT.png|OUT.svg|OUT.pdf [--size WIDTHxHEIGHT]\n"
            "  kalvero-cli --help\n"
            "  kalvero-cli --version\n"
            "\n"
            "dump   prints the project as JSON on standard output\n"
            "save   reads a project and writes it again, data files beside OUT.crt\n"
+           "render draws the section as the window shows it after opening (default 1920x1080)\n"
+           "--view WIDTHxHEIGHT  also repaints on a chart of that size and adds the \"view\" "
+           "object\n"
            "\n"
            "Exit status: 0 success, 1 a file could not be opened, read or written, 2 usage "
            "error.\n";

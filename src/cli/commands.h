@@ -33,5 +33,6 @@ std::string UsageText();
 
 int RunDump(const CliArguments& args);
 int RunSave(const CliArguments& args);
+int RunRender(const CliArguments& args);
 
 } // namespace kalvero

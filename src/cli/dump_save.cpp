@@ -71,17 +71,6 @@ void WriteSectionJson(const Section& section, std::string& out, bool close) {
         json.EndObject();
 }
 
-int RunDump(const CliArguments& args) {
-    Section section;
-    if (FileStatus error = ReadProject(section, args.Positional[0]))
-        return Report(*error);
-    std::string out;
-    WriteSectionJson(section, out, true);
-    out += '\n';
-    Flush(out);
-    return ExitOk;
-}
-
 int RunSave(const CliArguments& args) {
     Section section;
     if (FileStatus error = ReadProject(section, args.Positional[0]))

@@ -27,5 +27,7 @@ int main(int argc, char** argv) {
     }
     if (parsed.Command == "dump")
         return RunDump(parsed);
+    if (parsed.Command == "render")
+        return RunRender(parsed);
     return RunSave(parsed);
 }

@@ -37,11 +37,4 @@ DrawRange RangeForDrawing(double axisMinimum, double axisMaximum) {
     return {axisMinimum - 1.0, axisMaximum + 1.0};
 }
 
-double CurveX(double columnLeft, double width, double value, double lo, double hi) {
-    const double range = hi - lo;
-    if (!(range != 0) || !std::isfinite(range))
-        return columnLeft; // the middle of the band
-    return columnLeft + width * (value - lo) / range - width / 2;
-}
-
 } // namespace kalvero

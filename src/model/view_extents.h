@@ -36,6 +36,11 @@ inline double StripHalfWidth(double viewTop, double viewBottom, double percent) 
 
 // X of a prepared curve value in the band [columnLeft - w/2, columnLeft + w/2] for the range
 // (lo, hi). A range without width puts every value in the middle of the band.
-double CurveX(double columnLeft, double width, double value, double lo, double hi);
+inline double CurveX(double columnLeft, double width, double value, double lo, double hi) {
+    const double range = hi - lo;
+    if (!(range != 0) || !(range - range == 0)) // no width, or not finite
+        return columnLeft;                      // the middle of the band
+    return columnLeft + width * (value - lo) / range - width / 2;
+}
 
 } // namespace kalvero

@@ -79,6 +79,49 @@ TEST(Cli, SaveWritesTheSameFiles) {
     EXPECT_EQ(ReadBytes(folder / "250_0.txt"), ReadBytes(Example + "250_0.txt"));
 }
 
+uint32_t BigEndian(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+TEST(Cli, RenderWritesEachFormat) {
+    TempFolder folder;
+    const CliRun png =
+        RunCli("render " + Example + "demo.crt " + (folder / "s.png") + " --size 300x200");
+    ASSERT_EQ(png.Status, 0) << png.Err;
+    const std::string bytes = ReadBytes(folder / "s.png");
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(0, 4), "\x89PNG");
+    EXPECT_EQ(BigEndian(bytes, 16), 300u);
+    EXPECT_EQ(BigEndian(bytes, 20), 200u);
+
+    ASSERT_EQ(RunCli("render " + Example + "demo.crt " + (folder / "s.svg")).Status, 0);
+    EXPECT_NE(ReadBytes(folder / "s.svg").find("<svg"), std::string::npos);
+    ASSERT_EQ(RunCli("render " + Example + "demo.crt " + (folder / "S.PDF")).Status, 0);
+    EXPECT_EQ(ReadBytes(folder / "S.PDF").substr(0, 5), "%PDF-");
+
+    EXPECT_EQ(RunCli("render " + Example + "demo.crt " + (folder / "s.gif")).Status, 2);
+    EXPECT_EQ(RunCli("render " + Example + "demo.crt " + (folder / "s.png --size 0x5")).Status, 2);
+    const CliRun unwritable = RunCli("render " + Example + "demo.crt " + (folder / "no/s.png"));
+    EXPECT_EQ(unwritable.Status, 1);
+    EXPECT_NE(unwritable.Err.find(folder / "no/s.png"), std::string::npos);
+}
+
+TEST(Cli, DumpWithView) {
+    const CliRun run = RunCli("dump " + Example + "demo.crt --view 800x600");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    for (const char* part :
+         {"\"view\":{\"bottomAxis\":[100,250],\"leftAxis\":[0,12.5],\"viewTop\":0,"
+          "\"viewBottom\":12.5,\"error\":null,\"entries\":[{\"columnLeft\":99.625,"
+          "\"columnRight\":100.375,\"curveMean\":0,\"curveMin\":0,\"curveMax\":0,"
+          "\"series\":[[99.625,0,\"\",false],[100.375,12.5,\"\",false]],\"picture\":[",
+          "{\"columnLeft\":249.625,\"columnRight\":250.375,",
+          "\"series\":[[249.25,0,\"\",true],[250,1,\"\",true],", "\"picture\":null}]}}\n"})
+        EXPECT_NE(run.Out.find(part), std::string::npos) << part << "\n" << run.Out;
+}
+
 TEST(JsonWriter, NumbersAndTexts) {
     std::string out;
     JsonWriter json(out);

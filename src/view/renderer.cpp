@@ -1,0 +1,194 @@
+// The section renderer: strips, curves and column pictures rebuilt from the model at every call.
+#include "view/renderer.h"
+
+#include "chart/image_tool.h"
+#include "chart/series.h"
+#include "model/view_extents.h"
+#include "view/fills.h"
+#include "view/section_document.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace kalvero {
+
+namespace {
+
+constexpr double NoMin = 1e19, NoMax = -1e19;
+constexpr int PictureCap = 10000;
+constexpr int32_t CurrentOutline = 255, OtherOutline = 0;
+// Marks a value left out of a logarithmic curve (0 or below): a gap in the line.
+constexpr double LeftOut = std::numeric_limits<double>::quiet_NaN();
+
+// Pass 1 for one carotage entry: prepared values, CurveMean, CurveMin, CurveMax.
+arofdoubleM PrepareValues(carotagedata& e, int& leftOut) {
+    arofdoubleM values;
+    values.reserve(e.Points.size());
+    arofdoubleM counted;
+    counted.reserve(e.Points.size());
+    for (const auto& point : e.Points) {
+        double v = point.second;
+        if (e.Logarithmic) {
+            if (!(v > 0)) {
+                ++leftOut;
+                values.push_back(LeftOut);
+                continue;
+            }
+            v = std::log(v);
+        }
+        values.push_back(v);
+        counted.push_back(v);
+    }
+    e.CurveMean = e.NormType == 0 || counted.empty() ? 0.0 : RobustMean(counted);
+    e.CurveMin = NoMin;
+    e.CurveMax = NoMax;
+    for (double& v : values) {
+        if (std::isnan(v))
+            continue;
+        v -= e.CurveMean;
+        e.CurveMin = std::min(e.CurveMin, v);
+        e.CurveMax = std::max(e.CurveMax, v);
+    }
+    return values;
+}
+
+struct GroupRange {
+    double Lo = NoMin, Hi = NoMax;
+};
+
+// A member joins its group's range when its strip overlaps the visible horizontal range.
+std::map<int32_t, GroupRange> GroupRanges(const Section& section, const TChart& chart) {
+    const double left = std::min(chart.BottomAxis.Minimum(), chart.BottomAxis.Maximum());
+    const double right = std::max(chart.BottomAxis.Minimum(), chart.BottomAxis.Maximum());
+    std::map<int32_t, GroupRange> groups;
+    for (const carotagedata& e : section.Boreholes) {
+        if (!e.IsCarotage() || e.ColumnRight < left || e.ColumnLeft > right)
+            continue;
+        GroupRange& g = groups[e.DataIndex];
+        g.Lo = std::min(g.Lo, e.CurveMin);
+        g.Hi = std::max(g.Hi, e.CurveMax);
+    }
+    return groups;
+}
+
+void DrawCurve(const Section& section, size_t index, TChart& chart, const arofdoubleM& values,
+               const std::map<int32_t, GroupRange>& groups) {
+    const carotagedata& e = section.Boreholes[index];
+    TLineSeries* series = SectionDocument::SeriesOf(e);
+    if (!series)
+        return;
+    double lo = e.CurveMin, hi = e.CurveMax;
+    if (e.NormType == 0 || e.NormType == 1) {
+        const auto group = groups.find(e.DataIndex);
+        if (group != groups.end()) {
+            lo = std::min(lo, group->second.Lo);
+            hi = std::max(hi, group->second.Hi);
+        }
+    }
+    if (series->ParentChart() != &chart)
+        series->SetParentChart(&chart);
+    series->Clear();
+    series->SeriesColor = ColorFromValue(e.CurveColor);
+    const double width = std::fabs(e.ColumnLeft - e.ColumnRight);
+    const bool current = static_cast<int32_t>(index) == section.CurrentBorehole;
+    const QString mark = QString::fromLocal8Bit(e.Name.data(), static_cast<int>(e.Name.size()));
+    for (size_t k = 0; k < values.size(); ++k) {
+        const double depth = e.Points[k].first;
+        const QString label = current && k == 0 ? mark : QString();
+        if (std::isnan(values[k]))
+            series->AddXY(e.HorizontalPosition - width / 2, depth, label, clNone);
+        else
+            series->AddXY(CurveX(e.ColumnLeft, width, values[k], lo, hi), depth, label);
+    }
+}
+
+// Windows-style rectangle: rows a to b - 1 and columns 0 to width - 1, outline included.
+void PaintLayer(QPainter& painter, int width, int rowA, int rowB) {
+    const int top = std::min(rowA, rowB), bottom = std::max(rowA, rowB);
+    if (bottom - top < 1 || width < 1)
+        return;
+    painter.drawRect(QRect(0, top, width - 1, bottom - top - 1));
+}
+
+std::optional<std::string> DrawColumn(const Section& section, size_t index, TChart& chart) {
+    const carotagedata& e = section.Boreholes[index];
+    TLineSeries* series = SectionDocument::SeriesOf(e);
+    TChartImageTool* tool = SectionDocument::ImageToolOf(e);
+    if (!series || !tool)
+        return std::nullopt;
+    if (series->ParentChart() != &chart)
+        series->SetParentChart(&chart);
+    if (tool->ParentChart() != &chart)
+        tool->SetParentChart(&chart);
+    series->Active = true;
+    series->Clear();
+    const size_t layers = std::min({e.Z.size(), e.C.size(), e.P.size()});
+    if (layers == 0) {
+        tool->Picture = QImage(); // nothing to draw for an entry without layers
+        return std::nullopt;
+    }
+    const double top = e.PositionFromSurface, bottom = e.Z[layers - 1] + e.PositionFromSurface;
+    series->AddXY(e.ColumnLeft, top, QString(), clNone);
+    series->AddXY(e.ColumnRight, bottom, QString(), clNone);
+    chart.UpdateLayout();
+    const QRect rect = tool->CalcRect();
+    const int width = std::min(PictureCap, rect.right() - rect.left());
+    const int height = std::min(PictureCap, rect.bottom() - rect.top());
+    if (width <= 0 || height <= 0) {
+        tool->Picture = QImage();
+        return std::nullopt;
+    }
+    QImage picture(width, height, QImage::Format_RGB32);
+    if (picture.isNull())
+        return "Not enough memory for the column picture of the entry at " +
+               NumberToText(0, 1, e.HorizontalPosition);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const bool current = static_cast<int32_t>(index) == section.CurrentBorehole;
+    painter.setPen(ColorFromValue(current ? CurrentOutline : OtherOutline));
+    const int origin = rect.top();
+    double upper = e.PositionFromSurface;
+    for (size_t k = 0; k < layers; ++k) {
+        const double lower = e.Z[k] + e.PositionFromSurface;
+        ApplyFill(painter, e.P[k], e.C[k]);
+        PaintLayer(painter, width, chart.LeftAxis.CalcPosValue(upper) - origin,
+                   chart.LeftAxis.CalcPosValue(lower) - origin);
+        painter.setBrush(Qt::SolidPattern);
+        upper = lower;
+    }
+    painter.end();
+    tool->Picture = std::move(picture);
+    return std::nullopt;
+}
+
+} // namespace
+
+DrawOutcome DrawSection(Section& section, TChart& chart, double viewTop, double viewBottom) {
+    DrawOutcome outcome;
+    ararofdoubleM prepared(section.Boreholes.size());
+    for (size_t i = 0; i < section.Boreholes.size(); ++i)
+        if (section.Boreholes[i].IsCarotage())
+            prepared[i] = PrepareValues(section.Boreholes[i], outcome.LeftOutPoints);
+    // Strips first, so that every group sees this repaint's edges whatever the list order.
+    for (carotagedata& e : section.Boreholes) {
+        const double d = StripHalfWidth(viewTop, viewBottom, e.Percent);
+        e.ColumnLeft = e.HorizontalPosition - d;
+        e.ColumnRight = e.HorizontalPosition + d;
+    }
+    const auto groups = GroupRanges(section, chart);
+    for (size_t i = 0; i < section.Boreholes.size(); ++i) {
+        if (section.Boreholes[i].IsCarotage()) {
+            DrawCurve(section, i, chart, prepared[i], groups);
+        } else if (auto error = DrawColumn(section, i, chart)) {
+            outcome.Error = std::move(error);
+            break;
+        }
+    }
+    return outcome;
+}
+
+} // namespace kalvero
