@@ -27,6 +27,23 @@ void Repaint(benchmark::State& state) {
     }
 }
 
+// The first repaint after opening: no curve's mean is known yet.
+void RepaintFirst(benchmark::State& state) {
+    const bool large = state.range(0) == 1;
+    SectionDocument doc;
+    doc.ReadProjectFile(
+        BigProjectFile(large ? "large" : "medium", large ? LargeProject : MediumProject));
+    doc.Chart1.SetSize(QSize(1920, 1080));
+    doc.Repaint(false);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        DrawSection(doc.Model, doc.Chart1, doc.Chart1.LeftAxis.Minimum(),
+                    doc.Chart1.LeftAxis.Maximum());
+        QPainter painter(&image);
+        doc.Chart1.Paint(painter);
+    }
+}
+
 void RepaintZoomed(benchmark::State& state) {
     SectionDocument doc;
     doc.ReadProjectFile(BigProjectFile("medium", MediumProject));
@@ -45,6 +62,7 @@ void RepaintZoomed(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(Repaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RepaintFirst)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(RepaintZoomed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {

@@ -30,9 +30,10 @@ struct Sample {
     uint32_t Index;
 };
 
-bool Before(const Sample& a, const Sample& b) {
+// A lambda rather than a function, so that the sorting algorithms inline it.
+constexpr auto Before = [](const Sample& a, const Sample& b) {
     return a.Value < b.Value || (a.Value == b.Value && a.Index < b.Index);
-}
+};
 
 // The value at sorted position i (0-based) of values, by selection.
 double Select(std::vector<double>& values, size_t i) {

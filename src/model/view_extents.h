@@ -34,13 +34,23 @@ inline double StripHalfWidth(double viewTop, double viewBottom, double percent) 
     return span * percent / 100.0;
 }
 
-// X of a prepared curve value in the band [columnLeft - w/2, columnLeft + w/2] for the range
-// (lo, hi). A range without width puts every value in the middle of the band.
-inline double CurveX(double columnLeft, double width, double value, double lo, double hi) {
-    const double range = hi - lo;
-    if (!(range != 0) || !(range - range == 0)) // no width, or not finite
-        return columnLeft;                      // the middle of the band
-    return columnLeft + width * (value - lo) / range - width / 2;
-}
+// X of prepared curve values in the band [columnLeft - w/2, columnLeft + w/2] for the range
+// (lo, hi): columnLeft + w * (v - lo) / (hi - lo) - w / 2, worked out once per curve. A range
+// without width puts every value in the middle of the band.
+class CurveMapping {
+public:
+    CurveMapping(double columnLeft, double width, double lo, double hi)
+        : Middle(columnLeft), Lo(lo) {
+        const double range = hi - lo;
+        Flat = !(range != 0) || !(range - range == 0); // no width, or not finite
+        Left = columnLeft - width / 2;
+        Scale = Flat ? 0 : width / range;
+    }
+    double X(double value) const { return Flat ? Middle : Left + (value - Lo) * Scale; }
+
+private:
+    double Middle, Lo, Left = 0, Scale = 0;
+    bool Flat = false;
+};
 
 } // namespace kalvero

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <iterator>
 #include <limits>
 #include <map>
 
@@ -25,34 +27,43 @@ constexpr int32_t CurrentOutline = 255, OtherOutline = 0;
 constexpr double LeftOut = std::numeric_limits<double>::quiet_NaN();
 
 // Pass 1 for one carotage entry: prepared values, CurveMean, CurveMin, CurveMax.
-arofdoubleM PrepareValues(carotagedata& e, int& leftOut) {
-    arofdoubleM values;
-    values.reserve(e.Points.size());
-    arofdoubleM counted;
-    counted.reserve(e.Points.size());
-    for (const auto& point : e.Points) {
-        double v = point.second;
-        if (e.Logarithmic) {
-            if (!(v > 0)) {
-                ++leftOut;
-                values.push_back(LeftOut);
-                continue;
-            }
-            v = std::log(v);
-        }
-        values.push_back(v);
-        counted.push_back(v);
+double Mean(MeanCache* cache, const carotagedata& e, const arofdoubleM& values) {
+    return cache ? cache->Mean(e.Series.get(), values) : RobustMean(values);
+}
+
+arofdoubleM PrepareValues(carotagedata& e, int& leftOut, MeanCache* cache) {
+    arofdoubleM values(e.Points.size());
+    int skipped = 0;
+    for (size_t k = 0; k < values.size(); ++k) {
+        const double v = e.Points[k].second;
+        if (!e.Logarithmic)
+            values[k] = v;
+        else if (v > 0)
+            values[k] = std::log(v);
+        else
+            values[k] = LeftOut, ++skipped;
     }
-    e.CurveMean = e.NormType == 0 || counted.empty() ? 0.0 : RobustMean(counted);
-    e.CurveMin = NoMin;
-    e.CurveMax = NoMax;
+    leftOut += skipped;
+    if (e.NormType == 0 || skipped == static_cast<int>(values.size())) {
+        e.CurveMean = 0;
+    } else if (skipped == 0) {
+        e.CurveMean = Mean(cache, e, values);
+    } else {
+        arofdoubleM counted;
+        std::copy_if(values.begin(), values.end(), std::back_inserter(counted),
+                     [](double v) { return !std::isnan(v); });
+        e.CurveMean = Mean(cache, e, counted);
+    }
+    double lo = NoMin, hi = NoMax;
     for (double& v : values) {
         if (std::isnan(v))
             continue;
         v -= e.CurveMean;
-        e.CurveMin = std::min(e.CurveMin, v);
-        e.CurveMax = std::max(e.CurveMax, v);
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
     }
+    e.CurveMin = lo;
+    e.CurveMax = hi;
     return values;
 }
 
@@ -94,6 +105,7 @@ void DrawCurve(const Section& section, size_t index, TChart& chart, const arofdo
     series->Clear();
     series->SeriesColor = ColorFromValue(e.CurveColor);
     const double width = std::fabs(e.ColumnLeft - e.ColumnRight);
+    const CurveMapping mapping(e.ColumnLeft, width, lo, hi);
     const bool current = static_cast<int32_t>(index) == section.CurrentBorehole;
     const QString mark = QString::fromLocal8Bit(e.Name.data(), static_cast<int>(e.Name.size()));
     for (size_t k = 0; k < values.size(); ++k) {
@@ -102,7 +114,7 @@ void DrawCurve(const Section& section, size_t index, TChart& chart, const arofdo
         if (std::isnan(values[k]))
             series->AddXY(e.HorizontalPosition - width / 2, depth, label, clNone);
         else
-            series->AddXY(CurveX(e.ColumnLeft, width, values[k], lo, hi), depth, label);
+            series->AddXY(mapping.X(values[k]), depth, label);
     }
 }
 
@@ -167,12 +179,38 @@ std::optional<std::string> DrawColumn(const Section& section, size_t index, TCha
 
 } // namespace
 
-DrawOutcome DrawSection(Section& section, TChart& chart, double viewTop, double viewBottom) {
+double MeanCache::Mean(const void* key, const arofdoubleM& values) {
+    Item& item = Items[key];
+    item.Used = true;
+    const size_t bytes = values.size() * sizeof(double);
+    if (item.Values.size() != values.size() ||
+        (bytes && std::memcmp(item.Values.data(), values.data(), bytes) != 0)) {
+        item.Values = values;
+        item.Mean = RobustMean(values);
+    }
+    return item.Mean;
+}
+
+void MeanCache::Sweep() {
+    for (auto it = Items.begin(); it != Items.end();) {
+        if (it->second.Used) {
+            it->second.Used = false;
+            ++it;
+        } else {
+            it = Items.erase(it);
+        }
+    }
+}
+
+DrawOutcome DrawSection(Section& section, TChart& chart, double viewTop, double viewBottom,
+                        MeanCache* cache) {
     DrawOutcome outcome;
     ararofdoubleM prepared(section.Boreholes.size());
     for (size_t i = 0; i < section.Boreholes.size(); ++i)
         if (section.Boreholes[i].IsCarotage())
-            prepared[i] = PrepareValues(section.Boreholes[i], outcome.LeftOutPoints);
+            prepared[i] = PrepareValues(section.Boreholes[i], outcome.LeftOutPoints, cache);
+    if (cache)
+        cache->Sweep();
     // Strips first, so that every group sees this repaint's edges whatever the list order.
     for (carotagedata& e : section.Boreholes) {
         const double d = StripHalfWidth(viewTop, viewBottom, e.Percent);

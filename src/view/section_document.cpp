@@ -83,7 +83,7 @@ RepaintOutcome SectionDocument::Repaint(bool fromRepaintButton) {
     }
     const DrawRange range = RangeForDrawing(Chart1.LeftAxis.Minimum(), Chart1.LeftAxis.Maximum());
     Chart1.UpdateLayout();
-    const DrawOutcome drawn = DrawSection(Model, Chart1, range.Top, range.Bottom);
+    const DrawOutcome drawn = DrawSection(Model, Chart1, range.Top, range.Bottom, &Means);
     outcome.Ran = true;
     outcome.ViewTop = range.Top;
     outcome.ViewBottom = range.Bottom;

@@ -6,6 +6,7 @@
 #include "files/file_error.h"
 #include "model/fill.h"
 #include "model/section.h"
+#include "view/renderer.h"
 
 #include <memory>
 #include <optional>
@@ -54,6 +55,9 @@ public:
     // The repaint: fits the axes to the section (unless the Repaint button asks to keep a zoomed
     // view of a section with other than one entry) and draws.
     RepaintOutcome Repaint(bool fromRepaintButton);
+
+private:
+    MeanCache Means;
 };
 
 } // namespace kalvero

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 using namespace kalvero;
 
 namespace {
@@ -109,6 +111,23 @@ TEST(Repaint, NothingToDrawSwapsTheDepthAxis) {
     doc.Repaint(false);
     EXPECT_EQ(doc.Chart1.LeftAxis.Minimum(), -MissingValue);
     EXPECT_EQ(doc.Chart1.LeftAxis.Maximum(), 2);
+}
+
+TEST(Repaint, CurveMeansFollowChangedValues) {
+    Doc doc;
+    carotagedata& e = doc.Add(EntryKind::Carotage, 0, 0, 0);
+    e.NormType = 2;
+    e.Points = {{0, 1}, {1, 2}, {2, 3}};
+    doc.Repaint(false);
+    EXPECT_DOUBLE_EQ(e.CurveMean, 2);
+    doc.Repaint(false);
+    EXPECT_DOUBLE_EQ(e.CurveMean, 2);
+    e.Points[2].second = 6;
+    doc.Repaint(false);
+    EXPECT_DOUBLE_EQ(e.CurveMean, 3);
+    e.Logarithmic = true;
+    doc.Repaint(false);
+    EXPECT_DOUBLE_EQ(e.CurveMean, (std::log(1.0) + std::log(2.0) + std::log(6.0)) / 3);
 }
 
 TEST(SectionDocument, ChartObjectsByKind) {
