@@ -15,8 +15,9 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape>& Commands() {
     static const std::map<std::string, CommandShape> commands = {
-        {"dump", {1, {"--view"}}},
-        {"render", {2, {"--size"}}},
+        {"dump", {1, {"--view", "--section"}}},
+        {"render", {2, {"--size", "--section"}}},
+        {"export-bitmaps", {2, {"--size"}}},
         {"save", {2, {}}},
     };
     return commands;
@@ -26,15 +27,19 @@ const std::map<std::string, CommandShape>& Commands() {
 
 std::string UsageText() {
     return "Usage:\n"
-           "  kalvero-cli dump PROJECT.crt [--view WIDTHxHEIGHT]\n"
+           "  kalvero-cli dump PROJECT.crt [--view WIDTHxHEIGHT] [--section FILE.sec]\n"
            "  kalvero-cli save PROJECT.crt OUT.crt\n"
-           "  kalvero-cli render PROJECT.crt OUT.png|OUT.svg|OUT.pdf [--size WIDTHxHEIGHT]\n"
+           "  kalvero-cli render PROJECT.crt OUT.png|OUT.svg|OUT.pdf [--size WIDTHxHEIGHT] "
+           "[--section FILE.sec]\n"
+           "  kalvero-cli export-bitmaps PROJECT.crt FOLDER [--size WIDTHxHEIGHT]\n"
            "  kalvero-cli --help\n"
            "  kalvero-cli --version\n"
            "\n"
            "dump   prints the project as JSON on standard output\n"
            "save   reads a project and writes it again, data files beside OUT.crt\n"
            "render draws the section as the window shows it after opening (default 1920x1080)\n"
+           "export-bitmaps writes one BMP per borehole column (default chart 963x447)\n"
+           "--section FILE.sec  first lays that section file's picture under the section\n"
            "--view WIDTHxHEIGHT  also repaints on a chart of that size and adds the \"view\" "
            "object\n"
            "\n"

@@ -34,5 +34,6 @@ std::string UsageText();
 int RunDump(const CliArguments& args);
 int RunSave(const CliArguments& args);
 int RunRender(const CliArguments& args);
+int RunExportBitmaps(const CliArguments& args);
 
 } // namespace kalvero

@@ -29,5 +29,7 @@ int main(int argc, char** argv) {
         return RunDump(parsed);
     if (parsed.Command == "render")
         return RunRender(parsed);
+    if (parsed.Command == "export-bitmaps")
+        return RunExportBitmaps(parsed);
     return RunSave(parsed);
 }

@@ -134,19 +134,31 @@ QByteArray PaintToBytes(TChart& chart, const std::string& extension) {
     return bytes;
 }
 
+// Opens the project (and the section file, when given) as the window does. Returns an exit
+// status on failure.
+std::optional<int> OpenAll(SectionDocument& doc, const CliArguments& args, PixelSize size) {
+    doc.Chart1.SetSize(QSize(size.Width, size.Height));
+    if (FileStatus error = doc.ReadProjectFile(args.Positional[0]))
+        return Report(*error);
+    if (args.SectionFile) {
+        if (FileStatus error = doc.OpenSection(*args.SectionFile).Error)
+            return Report(*error);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunDump(const CliArguments& args) {
     std::unique_ptr<QGuiApplication> gui;
-    SectionDocument doc;
-    if (args.View)
+    if (args.View || args.SectionFile)
         gui = StartGui();
-    if (FileStatus error = doc.ReadProjectFile(args.Positional[0]))
-        return Report(*error);
+    SectionDocument doc;
+    if (auto status = OpenAll(doc, args, args.View.value_or(PixelSize{963, 447})))
+        return *status;
     std::string out;
     WriteSectionJson(doc.Model, out, false);
     if (args.View) {
-        doc.Chart1.SetSize(QSize(args.View->Width, args.View->Height));
         const RepaintOutcome outcome = doc.Repaint(false);
         WriteViewJson(doc, outcome, out);
     }
@@ -167,15 +179,26 @@ int RunRender(const CliArguments& args) {
     }
     auto gui = StartGui();
     SectionDocument doc;
-    if (FileStatus error = doc.ReadProjectFile(args.Positional[0]))
-        return Report(*error);
-    const PixelSize size = args.Size.value_or(PixelSize{1920, 1080});
-    doc.Chart1.SetSize(QSize(size.Width, size.Height));
+    if (auto status = OpenAll(doc, args, args.Size.value_or(PixelSize{1920, 1080})))
+        return *status;
     const RepaintOutcome outcome = doc.Repaint(false);
     if (outcome.Error)
         std::fprintf(stderr, "kalvero-cli: warning: %s\n", outcome.Error->c_str());
     const QByteArray bytes = PaintToBytes(doc.Chart1, extension);
     if (FileStatus error = WriteFileAtomically(target, bytes.toStdString()))
+        return Report(*error);
+    return ExitOk;
+}
+
+int RunExportBitmaps(const CliArguments& args) {
+    auto gui = StartGui();
+    SectionDocument doc;
+    if (auto status = OpenAll(doc, args, args.Size.value_or(PixelSize{963, 447})))
+        return *status;
+    const RepaintOutcome outcome = doc.Repaint(false);
+    if (outcome.Error)
+        std::fprintf(stderr, "kalvero-cli: warning: %s\n", outcome.Error->c_str());
+    if (FileStatus error = doc.ExportBitmaps(args.Positional[1]))
         return Report(*error);
     return ExitOk;
 }

@@ -43,6 +43,10 @@ bool LineReader::Fill() {
     Begin = 0;
     End = got;
     NextLineFeed = End + 1; // unknown
+    // A UTF-8 byte order mark at the start of the file is no part of its first line.
+    if (AtStart && got >= 3 && std::memcmp(Buffer.data(), "\xEF\xBB\xBF", 3) == 0)
+        Begin = 3;
+    AtStart = false;
     return got > 0;
 }
 

@@ -10,9 +10,9 @@
 namespace kalvero {
 
 // Reads a text file line by line, in binary. A line ends at LF, CR LF or a lone CR; the last line
-// may lack its end. Memory stays bounded whatever the file holds: the file is read in blocks, and
-// a line longer than MaxLineLength keeps only its first MaxLineLength bytes (no line of the
-// program's formats comes near it).
+// may lack its end. A UTF-8 byte order mark at the start is skipped. Memory stays bounded whatever
+// the file holds: the file is read in blocks, and a line longer than MaxLineLength keeps only its
+// first MaxLineLength bytes (no line of the program's formats comes near it).
 class LineReader {
 public:
     static constexpr size_t MaxLineLength = 1 << 20;
@@ -38,6 +38,7 @@ private:
     size_t Begin = 0, End = 0;
     size_t NextLineFeed = 1; // position of the next LF in the block, End when none, > End unknown
     bool AtEof = false;
+    bool AtStart = true;
     bool SkipLineFeed = false; // the previous line ended with CR: a LF right after it belongs to it
     std::string Long;          // a line that crosses a block boundary
 };

@@ -1,9 +1,17 @@
 #include "view/section_document.h"
 
+#include "files/atomic_write.h"
 #include "files/project_file.h"
+#include "files/section_file.h"
 #include "model/view_extents.h"
 #include "view/fills.h"
 #include "view/renderer.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <set>
 
 namespace kalvero {
 
@@ -90,6 +98,106 @@ RepaintOutcome SectionDocument::Repaint(bool fromRepaintButton) {
     outcome.Error = drawn.Error;
     outcome.LeftOutPoints = drawn.LeftOutPoints;
     return outcome;
+}
+
+namespace {
+
+// Loads a picture by Qt's readers, which pick the format by the extension.
+FileStatus LoadPicture(const std::string& path, QImage& picture) {
+    const QString name = QString::fromLocal8Bit(path.c_str());
+    QImageReader reader(name);
+    const QString suffix = QFileInfo(name).suffix();
+    if (!QImageReader::supportedImageFormats().contains(suffix.toLower().toLatin1()))
+        return FileError{"open the picture", path,
+                         "Unknown picture file extension (." + suffix.toStdString() + ")"};
+    picture = reader.read();
+    if (picture.isNull())
+        return FileError{"read the picture", path, reader.errorString().toStdString()};
+    return std::nullopt;
+}
+
+} // namespace
+
+SectionDocument::SectionOutcome SectionDocument::OpenSection(const std::string& sectionFile) {
+    SectionOutcome outcome;
+    SectionFileContent content;
+    if ((outcome.Error = ReadSectionFile(sectionFile, content)))
+        return outcome;
+    if (!content.PicturePath.empty() && content.Corners) {
+        QImage picture;
+        if ((outcome.Error = LoadPicture(content.PicturePath, picture)))
+            return outcome;
+        BackgroundTool.reset();
+        BackgroundSeries.reset();
+        BackgroundSeries = std::make_unique<TPointSeries>();
+        BackgroundSeries->PointerStyle = psNothing;
+        BackgroundSeries->ShowInLegend = false;
+        BackgroundSeries->Active = true;
+        BackgroundSeries->SetParentChart(&Chart1);
+        BackgroundSeries->AddXY(content.Corners->X1, content.Corners->Y1);
+        BackgroundSeries->AddXY(content.Corners->X2, content.Corners->Y2);
+        BackgroundTool = std::make_unique<TChartImageTool>();
+        BackgroundTool->Series = BackgroundSeries.get();
+        BackgroundTool->VerticalFlip = true; // upright on the downward depth axis
+        BackgroundTool->Picture = std::move(picture);
+        BackgroundTool->Active = true;
+        BackgroundTool->SetParentChart(&Chart1);
+        // Tools paint in the order they joined the chart: the column pictures join again after
+        // the new section picture, so that they always lie over it.
+        for (const carotagedata& e : Model.Boreholes) {
+            TChartImageTool* tool = ImageToolOf(e);
+            if (tool && tool->ParentChart() == &Chart1) {
+                tool->SetParentChart(nullptr);
+                tool->SetParentChart(&Chart1);
+            }
+        }
+    }
+    outcome.Repainted = Repaint(false);
+    return outcome;
+}
+
+std::vector<std::string> SectionDocument::BitmapNames() const {
+    std::vector<std::string> names;
+    std::set<std::string> taken;
+    for (const carotagedata& e : Model.Boreholes) {
+        const TChartImageTool* tool = ImageToolOf(e);
+        if (e.IsCarotage() || !tool || tool->Picture.isNull()) {
+            names.emplace_back();
+            continue;
+        }
+        std::string base = BaseNameForPosition(e.HorizontalPosition);
+        if (!e.DataFile.empty()) {
+            base = FileNamePart(e.DataFile);
+            const size_t dot = base.find_last_of('.');
+            if (dot != std::string::npos)
+                base.erase(dot);
+        }
+        std::string name = base + ".bmp";
+        for (int n = 2; taken.count(name); ++n)
+            name = base + "_" + std::to_string(n) + ".bmp";
+        taken.insert(name);
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+FileStatus SectionDocument::ExportBitmaps(const std::string& folder) const {
+    const std::vector<std::string> names = BitmapNames();
+    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (names[i].empty())
+            continue;
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // 24 bits a pixel, as the column pictures are painted.
+        ImageToolOf(Model.Boreholes[i])
+            ->Picture.convertToFormat(QImage::Format_RGB888)
+            .save(&buffer, "BMP");
+        if (FileStatus error = WriteFileAtomically(prefix + names[i], bytes.toStdString()))
+            return error;
+    }
+    return std::nullopt;
 }
 
 } // namespace kalvero

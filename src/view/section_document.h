@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kalvero {
 
@@ -55,6 +56,23 @@ public:
     // The repaint: fits the axes to the section (unless the Repaint button asks to keep a zoomed
     // view of a section with other than one entry) and draws.
     RepaintOutcome Repaint(bool fromRepaintButton);
+
+    // Lays the picture a section file names under the section, replacing the former one, and
+    // repaints. A picture that is missing, or corners that are not four numbers, leave the former
+    // picture and still repaint; a section file or picture that cannot be read is an error and
+    // changes nothing.
+    struct SectionOutcome {
+        FileStatus Error;
+        RepaintOutcome Repainted; // not run after an error
+    };
+    SectionOutcome OpenSection(const std::string& sectionFile);
+
+    // Writes the column picture of every borehole entry, as last painted, as a 24-bit BMP into
+    // the folder: named after the entry's data file, or for an entry without one after its
+    // position as the project writer names data files; a name already given gets "_2", "_3", ...
+    FileStatus ExportBitmaps(const std::string& folder) const;
+    // The names ExportBitmaps gives, one per entry ("" for an entry without a picture).
+    std::vector<std::string> BitmapNames() const;
 
 private:
     MeanCache Means;

@@ -122,6 +122,26 @@ TEST(Cli, DumpWithView) {
         EXPECT_NE(run.Out.find(part), std::string::npos) << part << "\n" << run.Out;
 }
 
+TEST(Cli, SectionFileAndBitmaps) {
+    TempFolder folder;
+    const std::string picture = std::string(KALVERO_TEST_DATA) + "/golden/demo_320x200.png";
+    const std::string section = folder.Write("s.sec", picture + "\r\n0 0 1000 200\r\n");
+    const CliRun dump = RunCli("dump " + Example + "demo.crt --view 640x480 --section " + section);
+    ASSERT_EQ(dump.Status, 0) << dump.Err;
+    EXPECT_NE(dump.Out.find("\"bottomAxis\":[0,1000],\"leftAxis\":[0,200]"), std::string::npos);
+    const CliRun bad = RunCli("dump " + Example + "demo.crt --section " + (folder / "none.sec"));
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_NE(bad.Err.find(folder / "none.sec"), std::string::npos);
+
+    const CliRun exported =
+        RunCli("export-bitmaps " + Example + "demo.crt " + folder.Path.string());
+    ASSERT_EQ(exported.Status, 0) << exported.Err;
+    EXPECT_EQ(ReadBytes(folder / "100_0.bmp").substr(0, 2), "BM");
+    EXPECT_TRUE(ReadBytes(folder / "250_0.bmp").empty()); // a curve has no column picture
+    EXPECT_EQ(RunCli("export-bitmaps " + Example + "demo.crt " + (folder / "missing")).Status, 1);
+    EXPECT_EQ(RunCli("export-bitmaps " + Example + "demo.crt").Status, 2);
+}
+
 TEST(JsonWriter, NumbersAndTexts) {
     std::string out;
     JsonWriter json(out);
