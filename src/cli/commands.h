@@ -31,6 +31,10 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
 
 std::string UsageText();
 
+struct FileError;
+// Prints the error on standard error and gives the file-error exit status.
+int Report(const FileError& error);
+
 int RunDump(const CliArguments& args);
 int RunSave(const CliArguments& args);
 int RunRender(const CliArguments& args);

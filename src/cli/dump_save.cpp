@@ -6,12 +6,12 @@
 
 namespace kalvero {
 
-namespace {
-
 int Report(const FileError& error) {
     std::fprintf(stderr, "kalvero-cli: %s\n", error.Text().c_str());
     return ExitFileError;
 }
+
+namespace {
 
 template <typename T> void NumberArray(JsonWriter& json, const char* key, const T& values) {
     json.Key(key).BeginArray();

@@ -23,11 +23,6 @@ void WriteSectionJson(const Section& section, std::string& out, bool close);
 
 namespace {
 
-int Report(const FileError& error) {
-    std::fprintf(stderr, "kalvero-cli: %s\n", error.Text().c_str());
-    return ExitFileError;
-}
-
 // Drawing needs a Gui application; the CLI runs it on the offscreen platform, without a display.
 std::unique_ptr<QGuiApplication> StartGui() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -147,6 +142,14 @@ std::optional<int> OpenAll(SectionDocument& doc, const CliArguments& args, Pixel
     return std::nullopt;
 }
 
+// The repaint right after opening; a renderer error is reported but does not stop the command.
+RepaintOutcome RepaintAfterOpening(SectionDocument& doc) {
+    RepaintOutcome outcome = doc.Repaint(false);
+    if (outcome.Error)
+        std::fprintf(stderr, "kalvero-cli: warning: %s\n", outcome.Error->c_str());
+    return outcome;
+}
+
 } // namespace
 
 int RunDump(const CliArguments& args) {
@@ -181,9 +184,7 @@ int RunRender(const CliArguments& args) {
     SectionDocument doc;
     if (auto status = OpenAll(doc, args, args.Size.value_or(PixelSize{1920, 1080})))
         return *status;
-    const RepaintOutcome outcome = doc.Repaint(false);
-    if (outcome.Error)
-        std::fprintf(stderr, "kalvero-cli: warning: %s\n", outcome.Error->c_str());
+    RepaintAfterOpening(doc);
     const QByteArray bytes = PaintToBytes(doc.Chart1, extension);
     if (FileStatus error = WriteFileAtomically(target, bytes.toStdString()))
         return Report(*error);
@@ -195,9 +196,7 @@ int RunExportBitmaps(const CliArguments& args) {
     SectionDocument doc;
     if (auto status = OpenAll(doc, args, args.Size.value_or(PixelSize{963, 447})))
         return *status;
-    const RepaintOutcome outcome = doc.Repaint(false);
-    if (outcome.Error)
-        std::fprintf(stderr, "kalvero-cli: warning: %s\n", outcome.Error->c_str());
+    RepaintAfterOpening(doc);
     if (FileStatus error = doc.ExportBitmaps(args.Positional[1]))
         return Report(*error);
     return ExitOk;

@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <set>
 #include <string_view>
 
 namespace kalvero {
@@ -162,17 +161,19 @@ std::string BaseNameForPosition(double horizontalPosition) {
     return name;
 }
 
+std::string UniqueNames::Take(const std::string& base, const std::string& extension) {
+    std::string name = base + extension;
+    for (int n = 2; Taken.count(name); ++n)
+        name = base + "_" + std::to_string(n) + extension;
+    Taken.insert(name);
+    return name;
+}
+
 std::vector<std::string> DataFileNames(const Section& section) {
     std::vector<std::string> names;
-    std::set<std::string> taken;
-    for (const carotagedata& entry : section.Boreholes) {
-        const std::string base = BaseNameForPosition(entry.HorizontalPosition);
-        std::string name = base + ".txt";
-        for (int n = 2; taken.count(name); ++n)
-            name = base + "_" + std::to_string(n) + ".txt";
-        taken.insert(name);
-        names.push_back(std::move(name));
-    }
+    UniqueNames unique;
+    for (const carotagedata& entry : section.Boreholes)
+        names.push_back(unique.Take(BaseNameForPosition(entry.HorizontalPosition), ".txt"));
     return names;
 }
 

@@ -3,6 +3,7 @@
 #include "files/file_error.h"
 #include "model/section.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,16 @@ FileStatus WriteProject(const Section& section, const std::string& projectFile);
 // "_2", "_3", ... before ".txt" (a derived name never holds two underscores, so these never
 // collide with another entry's derived name).
 std::vector<std::string> DataFileNames(const Section& section);
+
+// Gives out file names base + extension, or when that is taken, base + "_2" + extension,
+// base + "_3" + extension, ...
+class UniqueNames {
+public:
+    std::string Take(const std::string& base, const std::string& extension);
+
+private:
+    std::set<std::string> Taken;
+};
 
 // The name derived from a position: its text with every "." replaced by "_", without extension.
 std::string BaseNameForPosition(double horizontalPosition);

@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include <set>
-
 namespace kalvero {
 
 SectionDocument::SectionDocument() {
@@ -158,7 +156,7 @@ SectionDocument::SectionOutcome SectionDocument::OpenSection(const std::string& 
 
 std::vector<std::string> SectionDocument::BitmapNames() const {
     std::vector<std::string> names;
-    std::set<std::string> taken;
+    UniqueNames unique;
     for (const carotagedata& e : Model.Boreholes) {
         const TChartImageTool* tool = ImageToolOf(e);
         if (e.IsCarotage() || !tool || tool->Picture.isNull()) {
@@ -172,11 +170,7 @@ std::vector<std::string> SectionDocument::BitmapNames() const {
             if (dot != std::string::npos)
                 base.erase(dot);
         }
-        std::string name = base + ".bmp";
-        for (int n = 2; taken.count(name); ++n)
-            name = base + "_" + std::to_string(n) + ".bmp";
-        taken.insert(name);
-        names.push_back(std::move(name));
+        names.push_back(unique.Take(base, ".bmp"));
     }
     return names;
 }
