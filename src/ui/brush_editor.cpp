@@ -1,0 +1,100 @@
+#include "ui/brush_editor.h"
+
+#include "ui/color_button.h"
+#include "view/fills.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace kalvero {
+
+namespace {
+
+constexpr int SwatchSize = 32;
+
+QIcon Swatch(int32_t pattern, int32_t colour) {
+    QImage image(SwatchSize, SwatchSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintFill(painter, image.rect().adjusted(1, 1, -1, -1), pattern, colour);
+    painter.setPen(Qt::gray);
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+BrushEditorDialog::BrushEditorDialog(const Fill& fill, QWidget* parent)
+    : QDialog(parent), Start(fill) {
+    setWindowTitle("Pattern Color Editor");
+    Patterns = new QListWidget(this);
+    Patterns->setViewMode(QListView::IconMode);
+    Patterns->setIconSize(QSize(SwatchSize, SwatchSize));
+    Patterns->setGridSize(QSize(SwatchSize + 52, SwatchSize + 30));
+    Patterns->setResizeMode(QListView::Adjust);
+    Patterns->setMovement(QListView::Static);
+    Patterns->setWordWrap(true);
+    Patterns->setMinimumSize(520, 360);
+    for (int32_t code = 0; code < EditorPatternCount; ++code) {
+        // The styles carry their names; tiles are swatches, named in their tooltips.
+        auto* item = new QListWidgetItem(code < FirstTileCode ? PatternName(code) : QString());
+        item->setToolTip(PatternName(code));
+        Patterns->addItem(item);
+    }
+    if (fill.PatternCode >= 0 && fill.PatternCode < EditorPatternCount)
+        Patterns->setCurrentRow(fill.PatternCode);
+
+    ColorChoice = new ColorButton(this);
+    ColorChoice->SetColor(ColorFromValue(fill.Color));
+    ColorChoice->setToolTip("Color");
+    connect(ColorChoice, &QToolButton::clicked, this, &BrushEditorDialog::ChooseColor);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(new QLabel("Color", this));
+    colorRow->addWidget(ColorChoice);
+    colorRow->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Patterns);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    RefreshSwatches();
+}
+
+Fill BrushEditorDialog::Chosen() const {
+    const int row = Patterns->currentRow();
+    return {row >= 0 ? row : Start.PatternCode, ValueFromColor(ColorChoice->Color())};
+}
+
+void BrushEditorDialog::ChooseColor() {
+    const QColor color = QColorDialog::getColor(ColorChoice->Color(), this, "Color");
+    if (!color.isValid())
+        return;
+    ColorChoice->SetColor(color);
+    RefreshSwatches();
+}
+
+// The swatches show the patterns in the chosen colour.
+void BrushEditorDialog::RefreshSwatches() {
+    const int32_t colour = ValueFromColor(ColorChoice->Color());
+    for (int32_t code = 0; code < Patterns->count(); ++code)
+        Patterns->item(code)->setIcon(Swatch(code, colour));
+}
+
+Fill EditFill(QWidget* parent, const Fill& fill) {
+    BrushEditorDialog dialog(fill, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return fill;
+    return dialog.Chosen();
+}
+
+} // namespace kalvero

@@ -1,0 +1,191 @@
+#include "ui/form1.h"
+
+#include "model/numbers.h"
+#include "ui/chart_widget.h"
+#include "ui/color_button.h"
+#include "ui/file_dialogs.h"
+#include "ui/layer_edits.h"
+#include "ui/layer_table.h"
+#include "ui/window_paths.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace kalvero {
+
+namespace {
+
+// The first filter of each file dialog: a project.
+constexpr int CarotageFilter = 1;
+
+QString TextOf(double value) {
+    return QString::fromStdString(NumberToText(0, 1, value));
+}
+
+// The section-file and bitmap filters join these lists with the commands that handle them.
+QStringList OpenDialog2Filters() {
+    return {QStringLiteral("Carotage file (*.crt)")};
+}
+
+QStringList SaveDialog1Filters() {
+    return {QStringLiteral("Carotage file (*.crt)")};
+}
+
+} // namespace
+
+void TForm1::RefillLayerTable() {
+    if (!Doc.Model.HasCurrent())
+        return;
+    const carotagedata& entry = Doc.Model.Current();
+    AdvStringGrid1->ShowEntry(entry);
+    Edit1->setText(TextOf(entry.HorizontalPosition));
+    Edit2->setText(TextOf(entry.PositionFromSurface));
+}
+
+void TForm1::OpenProject(const QString& path) {
+    const FileStatus status = Doc.ReadProjectFile(LocalPath(path));
+    // Also after a failure part-way: the section may have changed, and the table must not go on
+    // showing an entry that is gone.
+    RefillLayerTable();
+    SpeedButton6Click(false);
+    ShowFileError(status);
+}
+
+void TForm1::SpeedButton1Click() {
+    Doc.AppendEntry(NewEntryKind());
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton7Click() {
+    if (!Doc.Model.RemoveCurrentEntry())
+        return;
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton2Click() {
+    Doc.Model.InsertLayer(AdvStringGrid1->CurrentGridRow() - 1);
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton3Click() {
+    if (!Doc.Model.DeleteLayer(AdvStringGrid1->CurrentGridRow() - 1))
+        return;
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton4Click() {
+    Doc.Model.PreviousEntry();
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton5Click() {
+    Doc.Model.NextEntry();
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton6Click(bool fromRepaintButton) {
+    ShowRepaintOutcome(Doc.Repaint(fromRepaintButton));
+    Chart1View->update();
+}
+
+void TForm1::SpeedButton11Click() {
+    if (Doc.Model.Empty())
+        return;
+    Doc.Model.SortByPosition();
+    // The index stays while the entries move, so the table is refilled to show the entry that
+    // the next edit will change.
+    RefillLayerTable();
+    SpeedButton6Click(false);
+}
+
+void TForm1::SpeedButton12Click() {
+    SpeedButton12->setText(SpeedButton12->isChecked() ? QStringLiteral("Crt")
+                                                      : QStringLiteral("BH"));
+}
+
+void TForm1::SpeedButton8Click() {
+    const std::optional<FileChoice> choice = dialogs_->GetOpenFile(OpenDialog2Filters());
+    if (choice && choice->FilterIndex == CarotageFilter)
+        OpenProject(choice->Path);
+}
+
+void TForm1::SpeedButton9Click() {
+    const std::optional<FileChoice> choice =
+        dialogs_->GetSaveFile(SaveDialog1Filters(), SaveFileName);
+    if (!choice || choice->FilterIndex != CarotageFilter)
+        return;
+    SaveFileName = WithProjectExtension(choice->Path);
+    ShowFileError(Doc.WriteProjectFile(LocalPath(SaveFileName)));
+}
+
+void TForm1::Edit1Change(const QString& text) {
+    PositionChange(Edit1, &carotagedata::HorizontalPosition, text);
+}
+
+void TForm1::Edit2Change(const QString& text) {
+    PositionChange(Edit2, &carotagedata::PositionFromSurface, text);
+}
+
+void TForm1::PositionChange(QLineEdit* box, double carotagedata::*field, const QString& text) {
+    if (!Doc.Model.HasCurrent() || !box->hasFocus())
+        return;
+    const double value = TextToNumber(text.toStdString(), true, 0, 0);
+    if (value != MissingValue)
+        Doc.Model.Current().*field = value;
+    SpeedButton6Click(false);
+}
+
+bool TForm1::AdvStringGrid1CanEditCell(int col, int row) const {
+    return CanEditLayerCell(Doc.Model, col, row);
+}
+
+bool TForm1::AdvStringGrid1CellValidate(int col, int row, const QString& text) {
+    const CellEdit edit = ApplyCellEdit(Doc.Model, col, row, text.toStdString());
+    if (edit == CellEdit::Stored)
+        RefillLayerTable();
+    return edit != CellEdit::Refused;
+}
+
+void TForm1::Chart1MouseMove(QPoint pixel) {
+    StatusPanel1->setText(TextOf(Doc.Series1.XScreenToValue(pixel.x())) + QLatin1Char(' ') +
+                          TextOf(Doc.Series1.YScreenToValue(pixel.y())));
+}
+
+void TForm1::abcToolbarButton1Click() {
+    const std::optional<QColor> color = dialogs_->GetColor(abcToolbarButton1->Color());
+    if (!color)
+        return;
+    abcToolbarButton1->SetColor(*color);
+    Doc.Chart1.Color = abcToolbarButton1->Color();
+    Chart1View->update();
+}
+
+void TForm1::Timer1Timer() {
+    Timer1->stop();
+    const QString project = ProjectFromArguments(arguments_);
+    if (!project.isEmpty())
+        OpenProject(project);
+}
+
+void TForm1::ShowRepaintOutcome(const RepaintOutcome& outcome) {
+    StatusNote->setText(
+        outcome.LeftOutPoints > 0
+            ? tr("Logarithmic curves: %1 values of 0 or below left out").arg(outcome.LeftOutPoints)
+            : QString());
+    if (outcome.Error)
+        dialogs_->ShowError(QString::fromStdString(*outcome.Error));
+}
+
+void TForm1::ShowFileError(const FileStatus& status) {
+    if (status)
+        dialogs_->ShowError(QString::fromStdString(status->Text()));
+}
+
+} // namespace kalvero

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/file_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <utility>
+
+namespace kalvero {
+
+// Answers the window's dialogs from scripted queues and records what the window asked and showed.
+// A dialog that opens without a scripted answer fails the test and is cancelled.
+class FakeDialogs : public FileDialogs {
+public:
+    std::deque<std::optional<FileChoice>> OpenAnswers;
+    std::deque<std::optional<FileChoice>> SaveAnswers;
+    std::deque<std::optional<QColor>> ColorAnswers;
+    std::deque<std::optional<QString>> TextAnswers;
+
+    QStringList OpenFilters;
+    QStringList SaveFilters;
+    QStringList SaveSuggestions;
+    QStringList Errors;
+
+    std::optional<FileChoice> GetOpenFile(const QStringList& filters) override {
+        OpenFilters = filters;
+        return Next(OpenAnswers, "open");
+    }
+    std::optional<FileChoice> GetSaveFile(const QStringList& filters,
+                                          const QString& suggestedPath) override {
+        SaveFilters = filters;
+        SaveSuggestions << suggestedPath;
+        return Next(SaveAnswers, "save");
+    }
+    std::optional<QColor> GetColor(const QColor&) override { return Next(ColorAnswers, "colour"); }
+    std::optional<QString> GetText(const QString&, const QString&, const QString&) override {
+        return Next(TextAnswers, "input");
+    }
+    void ShowError(const QString& text) override { Errors << text; }
+
+private:
+    template <typename T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& answers, const char* dialog) {
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected " << dialog << " dialog";
+            return std::nullopt;
+        }
+        const bool confirmed = answers.front().has_value();
+        T value = confirmed ? *answers.front() : T();
+        answers.pop_front();
+        return confirmed ? std::optional<T>(value) : std::nullopt;
+    }
+};
+
+} // namespace kalvero

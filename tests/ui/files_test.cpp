@@ -1,0 +1,119 @@
+#include "window_fixture.h"
+
+#include "files/project_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace kalvero {
+namespace {
+
+using OpenSaveTest = WindowTest;
+
+FileChoice Chosen(const QString& path, int filterIndex = 1) {
+    return FileChoice{path, filterIndex};
+}
+
+TEST_F(OpenSaveTest, OpensAProjectAndShowsItsFirstEntry) {
+    Dialogs->OpenAnswers = {Chosen(DemoProject())};
+    Form->SpeedButton8->trigger();
+    EXPECT_EQ(Dialogs->OpenFilters, QStringList{"Carotage file (*.crt)"});
+    ASSERT_EQ(Model().Boreholes.size(), 2u);
+    EXPECT_EQ(Model().CurrentBorehole, 0);
+    EXPECT_EQ(Table().HeaderText(1), "H");
+    EXPECT_EQ(Form->Edit1->text(), "100.0");
+    EXPECT_EQ(Form->Doc.Chart1.BottomAxis.Minimum(), 100);
+    EXPECT_EQ(Form->Doc.Chart1.BottomAxis.Maximum(), 250);
+    for (const carotagedata& entry : Model().Boreholes)
+        EXPECT_NE(entry.Series, nullptr);
+    EXPECT_TRUE(Dialogs->Errors.isEmpty());
+}
+
+TEST_F(OpenSaveTest, CancelAndMissingFileKeepTheSection) {
+    AddBorehole({2, 3}, 40);
+    const QString missing = QStringLiteral("/nonexistent/folder/gone.crt");
+    Dialogs->OpenAnswers = {std::nullopt, Chosen(missing)};
+    Form->SpeedButton8->trigger();
+    Form->SpeedButton8->trigger();
+    ASSERT_EQ(Model().Boreholes.size(), 1u);
+    EXPECT_EQ(Model().Current().H, (std::vector<double>{2, 3}));
+    EXPECT_EQ(Column(1), (QStringList{"2.0", "3.0"}));
+    ASSERT_EQ(Dialogs->Errors.size(), 1);
+    EXPECT_TRUE(Dialogs->Errors[0].contains(missing)) << Dialogs->Errors[0].toStdString();
+}
+
+TEST_F(OpenSaveTest, SaveWritesACrtAndOffersItNextTime) {
+    QTemporaryDir folder;
+    AddBorehole({2, 3}, 40);
+    const QString chosen = folder.filePath("demo.txt");
+    const QString written = folder.filePath("demo.crt");
+    Dialogs->SaveAnswers = {Chosen(chosen), std::nullopt};
+    Form->SpeedButton9->trigger();
+    Form->SpeedButton9->trigger();
+    EXPECT_EQ(Dialogs->SaveFilters, QStringList{"Carotage file (*.crt)"});
+    EXPECT_EQ(Dialogs->SaveSuggestions, (QStringList{"", written}));
+    EXPECT_FALSE(QFile::exists(chosen));
+    Section reread;
+    ASSERT_EQ(ReadProject(reread, written.toStdString()), std::nullopt);
+    ASSERT_EQ(reread.Boreholes.size(), 1u);
+    EXPECT_EQ(reread.Boreholes[0].H, (std::vector<double>{2, 3}));
+    EXPECT_TRUE(Dialogs->Errors.isEmpty());
+}
+
+TEST_F(OpenSaveTest, SaveErrorIsShownWithThePath) {
+    AddBorehole({2}, 40);
+    const QString target = QStringLiteral("/nonexistent/folder/p.crt");
+    Dialogs->SaveAnswers = {Chosen(target)};
+    Form->SpeedButton9->trigger();
+    ASSERT_EQ(Dialogs->Errors.size(), 1);
+    EXPECT_TRUE(Dialogs->Errors[0].contains("/nonexistent/folder"))
+        << Dialogs->Errors[0].toStdString();
+    EXPECT_EQ(Model().Boreholes.size(), 1u);
+}
+
+class CommandLineTest : public WindowTest {
+protected:
+    void SetUp() override {}
+};
+
+TEST_F(CommandLineTest, OpensACrtNamedOnTheCommandLineAfterASecond) {
+    QTemporaryDir folder;
+    // A path with blanks arrives split at them.
+    const QString project = folder.filePath("my demo.CRT");
+    ASSERT_TRUE(QFile::copy(DemoProject(), project));
+    for (const char* data : {"100_0.txt", "250_0.txt"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KALVERO_TEST_DATA "/example/") + data,
+                                folder.filePath(data)));
+    Start(project.split(' '));
+    EXPECT_TRUE(Model().Empty());
+    EXPECT_TRUE(Form->Timer1->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Model().Empty(); }, 3000));
+    EXPECT_EQ(Model().Boreholes.size(), 2u);
+    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_EQ(Table().HeaderText(1), "H");
+    EXPECT_TRUE(Dialogs->Errors.isEmpty());
+}
+
+TEST_F(CommandLineTest, OtherStartsOpenNothing) {
+    struct Case {
+        QStringList arguments;
+        int errors;
+    };
+    const Case cases[] = {
+        {{}, 0},
+        {{QStringLiteral(KALVERO_TEST_DATA "/example/demo.sec")}, 0},
+        {{QStringLiteral(KALVERO_TEST_DATA "/example/100_0.txt")}, 0},
+        {{QStringLiteral("/nonexistent/missing.crt")}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        Start(c.arguments);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Form->Timer1->isActive(); }, 3000));
+        EXPECT_TRUE(Model().Empty());
+        EXPECT_EQ(Dialogs->Errors.size(), c.errors);
+    }
+}
+
+} // namespace
+} // namespace kalvero
