@@ -73,6 +73,8 @@ public:
 
     void RefillLayerTable();
     void OpenProject(const QString& path);
+    // Lays the picture a section file names under the section.
+    void OpenSection(const QString& path);
 
     void SpeedButton1Click();
     void SpeedButton2Click();

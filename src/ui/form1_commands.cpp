@@ -8,6 +8,7 @@
 #include "ui/layer_table.h"
 #include "ui/window_paths.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -16,20 +17,21 @@ namespace kalvero {
 
 namespace {
 
-// The first filter of each file dialog: a project.
-constexpr int CarotageFilter = 1;
+// The second filter of each dialog, counted from 1; the first one stands for a project. The
+// selected filter decides what is done with the file, whatever its extension.
+constexpr int SectionFilter = 2; // open dialog
+constexpr int BitmapsFilter = 2; // save dialog
 
 QString TextOf(double value) {
     return QString::fromStdString(NumberToText(0, 1, value));
 }
 
-// The section-file and bitmap filters join these lists with the commands that handle them.
 QStringList OpenDialog2Filters() {
-    return {QStringLiteral("Carotage file (*.crt)")};
+    return {QStringLiteral("Carotage file (*.crt)"), QStringLiteral("Section file (*.sec)")};
 }
 
 QStringList SaveDialog1Filters() {
-    return {QStringLiteral("Carotage file (*.crt)")};
+    return {QStringLiteral("Carotage file (*.crt)"), QStringLiteral("Bitmaps array (*.bmp)")};
 }
 
 } // namespace
@@ -50,6 +52,15 @@ void TForm1::OpenProject(const QString& path) {
     RefillLayerTable();
     SpeedButton6Click(false);
     ShowFileError(status);
+}
+
+void TForm1::OpenSection(const QString& path) {
+    const SectionDocument::SectionOutcome outcome = Doc.OpenSection(LocalPath(path));
+    Chart1View->update();
+    if (outcome.Error)
+        ShowFileError(outcome.Error);
+    else
+        ShowRepaintOutcome(outcome.Repainted);
 }
 
 void TForm1::SpeedButton1Click() {
@@ -112,15 +123,24 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::SpeedButton8Click() {
     const std::optional<FileChoice> choice = dialogs_->GetOpenFile(OpenDialog2Filters());
-    if (choice && choice->FilterIndex == CarotageFilter)
+    if (!choice)
+        return;
+    if (choice->FilterIndex == SectionFilter)
+        OpenSection(choice->Path);
+    else
         OpenProject(choice->Path);
 }
 
 void TForm1::SpeedButton9Click() {
     const std::optional<FileChoice> choice =
         dialogs_->GetSaveFile(SaveDialog1Filters(), SaveFileName);
-    if (!choice || choice->FilterIndex != CarotageFilter)
+    if (!choice)
         return;
+    if (choice->FilterIndex == BitmapsFilter) {
+        // One picture per borehole column, into the folder of the chosen name.
+        ShowFileError(Doc.ExportBitmaps(LocalPath(QFileInfo(choice->Path).absolutePath())));
+        return;
+    }
     SaveFileName = WithProjectExtension(choice->Path);
     ShowFileError(Doc.WriteProjectFile(LocalPath(SaveFileName)));
 }

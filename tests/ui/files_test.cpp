@@ -2,7 +2,9 @@
 
 #include "files/project_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -18,7 +20,7 @@ FileChoice Chosen(const QString& path, int filterIndex = 1) {
 TEST_F(OpenSaveTest, OpensAProjectAndShowsItsFirstEntry) {
     Dialogs->OpenAnswers = {Chosen(DemoProject())};
     Form->SpeedButton8->trigger();
-    EXPECT_EQ(Dialogs->OpenFilters, QStringList{"Carotage file (*.crt)"});
+    EXPECT_EQ(Dialogs->OpenFilters, (QStringList{"Carotage file (*.crt)", "Section file (*.sec)"}));
     ASSERT_EQ(Model().Boreholes.size(), 2u);
     EXPECT_EQ(Model().CurrentBorehole, 0);
     EXPECT_EQ(Table().HeaderText(1), "H");
@@ -51,7 +53,8 @@ TEST_F(OpenSaveTest, SaveWritesACrtAndOffersItNextTime) {
     Dialogs->SaveAnswers = {Chosen(chosen), std::nullopt};
     Form->SpeedButton9->trigger();
     Form->SpeedButton9->trigger();
-    EXPECT_EQ(Dialogs->SaveFilters, QStringList{"Carotage file (*.crt)"});
+    EXPECT_EQ(Dialogs->SaveFilters,
+              (QStringList{"Carotage file (*.crt)", "Bitmaps array (*.bmp)"}));
     EXPECT_EQ(Dialogs->SaveSuggestions, (QStringList{"", written}));
     EXPECT_FALSE(QFile::exists(chosen));
     Section reread;
@@ -70,6 +73,42 @@ TEST_F(OpenSaveTest, SaveErrorIsShownWithThePath) {
     EXPECT_TRUE(Dialogs->Errors[0].contains("/nonexistent/folder"))
         << Dialogs->Errors[0].toStdString();
     EXPECT_EQ(Model().Boreholes.size(), 1u);
+}
+
+TEST_F(OpenSaveTest, SectionFilterLaysAPictureUnderTheSection) {
+    QTemporaryDir folder;
+    QImage picture(8, 4, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(folder.filePath("strip.png")));
+    QFile section(folder.filePath("strip.sec"));
+    ASSERT_TRUE(section.open(QIODevice::WriteOnly));
+    section.write("strip.png\r\n0 0 100 50\r\n");
+    section.close();
+    // The filter decides: a project read as a section file names no usable picture.
+    Dialogs->OpenAnswers = {Chosen(DemoProject(), 2), Chosen(section.fileName(), 2)};
+    Form->SpeedButton8->trigger();
+    EXPECT_TRUE(Model().Empty());
+    EXPECT_EQ(Form->Doc.BackgroundSeries, nullptr);
+    Form->SpeedButton8->trigger();
+    EXPECT_TRUE(Model().Empty());
+    ASSERT_NE(Form->Doc.BackgroundSeries, nullptr);
+    EXPECT_EQ(Form->Doc.Chart1.BottomAxis.Maximum(), 100);
+    EXPECT_EQ(Form->Doc.Chart1.LeftAxis.Maximum(), 50);
+    EXPECT_TRUE(Dialogs->Errors.isEmpty());
+}
+
+TEST_F(OpenSaveTest, BitmapsFilterExportsColumnsIntoTheChosenFolder) {
+    QTemporaryDir folder;
+    Dialogs->OpenAnswers = {Chosen(DemoProject())};
+    Form->SpeedButton8->trigger();
+    Dialogs->SaveAnswers = {Chosen(folder.filePath("columns.crt"), 2), std::nullopt};
+    Form->SpeedButton9->trigger();
+    // One borehole in the demo project: one picture, and no project written.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"100_0.bmp"});
+    EXPECT_EQ(QImage(folder.filePath("100_0.bmp")).isNull(), false);
+    Form->SpeedButton9->trigger();
+    EXPECT_EQ(Dialogs->SaveSuggestions, (QStringList{"", ""}));
+    EXPECT_TRUE(Dialogs->Errors.isEmpty());
 }
 
 class CommandLineTest : public WindowTest {
