@@ -21,8 +21,7 @@ QString XmlEscaped(const QString& text) {
 }
 
 // Writes the file unless it already holds exactly this text. Returns whether it was written.
-bool WriteIfChanged(const QString& path, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+bool WriteIfChanged(const QString& path, const QByteArray& bytes) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
         return false;
@@ -68,9 +67,15 @@ void RegisterWithFreedesktop(const QString& extension, const QString& descriptio
     const QString applications = dataHome + QStringLiteral("/applications");
     const bool mimeChanged = WriteIfChanged(mimeFolder + QStringLiteral("/packages/kalvero-") +
                                                 extension + QStringLiteral(".xml"),
-                                            MimePackageText(extension, description));
-    const bool desktopChanged = WriteIfChanged(applications + QStringLiteral("/kalvero.desktop"),
-                                               DesktopEntryText(extension, executablePath));
+                                            MimePackageText(extension, description).toUtf8());
+    const bool desktopChanged =
+        WriteIfChanged(applications + QStringLiteral("/kalvero.desktop"),
+                       DesktopEntryText(extension, executablePath).toUtf8());
+    // The icon that the desktop entry and the file type name.
+    QFile icon(QStringLiteral(":/icons/kalvero.svg"));
+    if (icon.open(QIODevice::ReadOnly))
+        WriteIfChanged(dataHome + QStringLiteral("/icons/hicolor/scalable/apps/kalvero.svg"),
+                       icon.readAll());
     if (mimeChanged)
         RunIfPresent(QStringLiteral("update-mime-database"), mimeFolder);
     if (desktopChanged)
@@ -97,6 +102,7 @@ QString MimePackageText(const QString& extension, const QString& description) {
                           "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                           "  <mime-type type=\"%1\">\n"
                           "    <comment>%2</comment>\n"
+                          "    <icon name=\"kalvero\"/>\n"
                           "    <glob pattern=\"*.%3\" weight=\"%4\"/>\n"
                           "  </mime-type>\n"
                           "</mime-info>\n")
@@ -109,6 +115,7 @@ QString DesktopEntryText(const QString& extension, const QString& executablePath
                           "Type=Application\n"
                           "Name=Kalvero\n"
                           "Comment=Geological cross-sections\n"
+                          "Icon=kalvero\n"
                           "Exec=%1 %f\n"
                           "MimeType=%2;\n"
                           "Terminal=false\n"

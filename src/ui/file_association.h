@@ -9,8 +9,9 @@ namespace kalvero {
 // start, with the executable's current path; whatever cannot be written is passed over silently.
 //
 // On Linux this is the freedesktop way, under $XDG_DATA_HOME (~/.local/share by default): a
-// shared-mime-info type for "*.<extension>" and a desktop entry that opens it. The desktop's
-// caches are refreshed only when a file changed. On Windows it is the registry's class entry.
+// shared-mime-info type for "*.<extension>", a desktop entry that opens it and the program's
+// icon for both. The desktop's caches are refreshed only when a file changed. On Windows it is the
+// registry's class entry.
 void RegisterFileType(const QString& extension, const QString& description,
                       const QString& executablePath);
 

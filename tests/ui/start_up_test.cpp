@@ -100,6 +100,9 @@ TEST(FileAssociation, WritesTheMimeTypeAndDesktopEntry) {
     const QString desktop = ReadText(desktopFile);
     EXPECT_TRUE(desktop.contains("\nExec=\"/opt/my apps/kalvero\" %f\n")) << desktop.toStdString();
     EXPECT_TRUE(desktop.contains("\nMimeType=application/x-kalvero-crt;\n"));
+    EXPECT_TRUE(desktop.contains("\nIcon=kalvero\n"));
+    EXPECT_TRUE(
+        ReadText(home.filePath("icons/hicolor/scalable/apps/kalvero.svg")).startsWith("<svg"));
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         const QString globs = ReadText(home.filePath("mime/globs2"));
         EXPECT_TRUE(globs.contains("60:application/x-kalvero-crt:*.crt")) << globs.toStdString();
