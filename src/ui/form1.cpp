@@ -165,7 +165,7 @@ void TForm1::CreateToolBar() {
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFixedHeight(ToolBarHeight);
-    ToolBar1->setIconSize(QSize(22, 22));
+    ToolBar1->setIconSize(QSize(22, 22)); // as ColorButton draws its swatch
     ToolBar1->addAction(SpeedButton8);
     ToolBar1->addAction(SpeedButton9);
     ToolBar1->addWidget(Spacer(25));
