@@ -86,7 +86,7 @@ void RegisterWithFreedesktop(const QString& extension, const QString& descriptio
 
 QString XdgDataHome() {
     const QString configured = qEnvironmentVariable("XDG_DATA_HOME");
-    // The base directory specification ignores a relative path.
+    // The XDG base directory rules ignore a relative path.
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
         return configured;
     return QDir::homePath() + QStringLiteral("/.local/share");
