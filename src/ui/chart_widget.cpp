@@ -57,9 +57,12 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     if (drag_ == Drag::Zoom) {
         band_->setGeometry(QRect(dragStart_, at).normalized());
     } else if (drag_ == Drag::Pan) {
+        if (at == lastPan_)
+            return;
         chart_.PanByPixels(at.x() - lastPan_.x(), at.y() - lastPan_.y());
         lastPan_ = at;
         update();
+        emit ViewMoved();
     }
 }
 
@@ -70,6 +73,7 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
         if (box.width() >= SmallestZoomBox && box.height() >= SmallestZoomBox) {
             chart_.ZoomToPixelRect(box);
             update();
+            emit ViewMoved();
         }
     } else if (drag_ == Drag::Pan) {
         unsetCursor();

@@ -24,6 +24,8 @@ signals:
     // The pointer is over the chart at this pixel.
     void PointerMoved(QPoint pixel);
     void FitRequested();
+    // The user zoomed or panned: the view no longer shows the whole section.
+    void ViewMoved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -232,6 +232,10 @@ void TForm1::CreateCentre() {
     Chart1View = new ChartWidget(Doc.Chart1);
     connect(Chart1View, &ChartWidget::PointerMoved, this, &TForm1::Chart1MouseMove);
     connect(Chart1View, &ChartWidget::FitRequested, this, [this] { SpeedButton6Click(false); });
+    connect(Chart1View, &ChartWidget::ViewMoved, this, [this] {
+        viewMoved_ = true;
+        UpdateStatusNote();
+    });
     abcBiSplit1->addWidget(AdvStringGrid1);
     abcBiSplit1->addWidget(Chart1View);
     abcBiSplit1->setStretchFactor(0, 0);

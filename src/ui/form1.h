@@ -64,7 +64,7 @@ public:
     LayerTable* AdvStringGrid1 = nullptr;
     ChartWidget* Chart1View = nullptr;
     QLabel* StatusPanel1 = nullptr; // pointer position over the chart
-    QLabel* StatusNote = nullptr;   // what the last repaint left out
+    QLabel* StatusNote = nullptr;   // what the last repaint left out; how to undo a zoom
     QTimer* Timer1 = nullptr;
     // The name the save dialog offers next.
     QString SaveFileName;
@@ -107,12 +107,15 @@ private:
     void CreateCentre();
     void CreateStatusBar();
     void PlaceOnScreen();
-    void ShowRepaintOutcome(const RepaintOutcome& outcome);
+    void ShowRepaintOutcome(const RepaintOutcome& outcome, bool fromRepaintButton);
+    void UpdateStatusNote();
     void ShowFileError(const FileStatus& status);
     // Stores a typed position into the current entry's field and repaints.
     void PositionChange(QLineEdit* box, double carotagedata::*field, const QString& text);
 
     std::unique_ptr<FileDialogs> dialogs_;
+    int leftOutPoints_ = 0;
+    bool viewMoved_ = false;
     QStringList arguments_;
 };
 

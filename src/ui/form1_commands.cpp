@@ -60,7 +60,7 @@ void TForm1::OpenSection(const QString& path) {
     if (outcome.Error)
         ShowFileError(outcome.Error);
     else
-        ShowRepaintOutcome(outcome.Repainted);
+        ShowRepaintOutcome(outcome.Repainted, false);
 }
 
 void TForm1::SpeedButton1Click() {
@@ -102,7 +102,7 @@ void TForm1::SpeedButton5Click() {
 }
 
 void TForm1::SpeedButton6Click(bool fromRepaintButton) {
-    ShowRepaintOutcome(Doc.Repaint(fromRepaintButton));
+    ShowRepaintOutcome(Doc.Repaint(fromRepaintButton), fromRepaintButton);
     Chart1View->update();
 }
 
@@ -194,13 +194,23 @@ void TForm1::Timer1Timer() {
         OpenProject(project);
 }
 
-void TForm1::ShowRepaintOutcome(const RepaintOutcome& outcome) {
-    StatusNote->setText(
-        outcome.LeftOutPoints > 0
-            ? tr("Logarithmic curves: %1 values of 0 or below left out").arg(outcome.LeftOutPoints)
-            : QString());
+void TForm1::ShowRepaintOutcome(const RepaintOutcome& outcome, bool fromRepaintButton) {
+    leftOutPoints_ = outcome.LeftOutPoints;
+    // Only the Repaint button keeps a zoomed view, and not for a section of one entry.
+    if (outcome.Ran && (!fromRepaintButton || Doc.Model.Boreholes.size() == 1))
+        viewMoved_ = false;
+    UpdateStatusNote();
     if (outcome.Error)
         dialogs_->ShowError(QString::fromStdString(*outcome.Error));
+}
+
+void TForm1::UpdateStatusNote() {
+    QStringList notes;
+    if (leftOutPoints_ > 0)
+        notes << tr("Logarithmic curves: %1 values of 0 or below left out").arg(leftOutPoints_);
+    if (viewMoved_)
+        notes << tr("Double-click the chart to see the whole section");
+    StatusNote->setText(notes.join(QStringLiteral("   ")));
 }
 
 void TForm1::ShowFileError(const FileStatus& status) {

@@ -52,11 +52,15 @@ TEST_F(ChartViewTest, DragZoomsDoubleClickFitsAgain) {
     EXPECT_GT(zoomed.Top, fitted.Top);
     EXPECT_LT(zoomed.Bottom, fitted.Bottom);
 
-    // With two entries the Repaint button keeps the zoomed view, "Refresh image" fits.
+    EXPECT_TRUE(Form->StatusNote->text().contains("Double-click"));
+
+    // With two entries the Repaint button keeps the zoomed view; a double click fits.
     Form->SpeedButton6->trigger();
     EXPECT_EQ(Axes(), zoomed);
+    EXPECT_TRUE(Form->StatusNote->text().contains("Double-click"));
     QTest::mouseDClick(View(), Qt::LeftButton, {}, to);
     EXPECT_EQ(Axes(), fitted);
+    EXPECT_TRUE(Form->StatusNote->text().isEmpty());
 }
 
 TEST_F(ChartViewTest, SlippedClickDoesNotZoom) {
@@ -79,6 +83,10 @@ TEST_F(ChartViewTest, RightDragPansWithTheMouse) {
     EXPECT_LT(Axes().Left, fitted.Left);
     EXPECT_LT(Axes().Top, fitted.Top);
     EXPECT_NEAR(Axes().Right - Axes().Left, fitted.Right - fitted.Left, 1e-9);
+    EXPECT_TRUE(Form->StatusNote->text().contains("Double-click"));
+    Form->Refreshimage1->trigger();
+    EXPECT_EQ(Axes(), fitted);
+    EXPECT_TRUE(Form->StatusNote->text().isEmpty());
 }
 
 TEST_F(ChartViewTest, BackgroundColourFromTheDialog) {
