@@ -20,8 +20,8 @@ namespace {
 TEST(BrushEditor, ListsTheStylesAndTilesInCodeOrder) {
     BrushEditorDialog dialog({9, 255});
     ASSERT_EQ(dialog.Patterns->count(), 43);
-    const char* names[] = {"Solid", "None", "Horizontal", "Vertical", "Diagonal",
-                           "Back Diagonal", "Cross", "Diagonal Cross"};
+    const char* names[] = {"Solid",    "None",          "Horizontal", "Vertical",
+                           "Diagonal", "Back Diagonal", "Cross",      "Diagonal Cross"};
     for (int code = 0; code < 8; ++code)
         EXPECT_EQ(dialog.Patterns->item(code)->text(), names[code]);
     for (int code = 8; code < 43; ++code) {
