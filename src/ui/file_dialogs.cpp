@@ -32,8 +32,12 @@ std::optional<FileChoice> QtFileDialogs::GetOpenFile(const QStringList& filters)
 std::optional<FileChoice> QtFileDialogs::GetSaveFile(const QStringList& filters,
                                                      const QString& suggestedPath) {
     QString selected = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(parent_, Caption, suggestedPath,
-                                                      filters.join(";;"), &selected);
+    // No question about overwriting: the name chosen is not always the file written (a project
+    // gets ".crt", bitmaps go beside it under their own names), so the question would name the
+    // wrong file.
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, Caption, suggestedPath, filters.join(";;"), &selected,
+                                     QFileDialog::DontConfirmOverwrite);
     return ChoiceFrom(path, filters, selected);
 }
 
