@@ -50,8 +50,16 @@ void TChartSeries::PaintMarks(QPainter& p, const std::vector<QPoint>& pixels) co
         }
         const QSize text(metrics.horizontalAdvance(labels_[i]), metrics.height());
         const QSize boxSize = text + QSize(2 * MarkPadding, 2 * MarkPadding);
-        const QPoint corner = pixels[i] + QPoint(MarkOffset, -MarkOffset);
-        const QRect box(QPoint(corner.x(), corner.y() - boxSize.height() + 1), boxSize);
+        // Above and to the right of the point, or turned below and to the left where the plot
+        // ends, so that a mark on a curve's first point at the top of the view stays visible.
+        const QRect plot = chart_->PlotRect();
+        const bool below = pixels[i].y() - MarkOffset - boxSize.height() + 1 < plot.top();
+        const bool left = pixels[i].x() + MarkOffset + boxSize.width() - 1 > plot.right();
+        const QPoint corner =
+            pixels[i] + QPoint(left ? -MarkOffset : MarkOffset, below ? MarkOffset : -MarkOffset);
+        const QRect box(QPoint(left ? corner.x() - boxSize.width() + 1 : corner.x(),
+                               below ? corner.y() : corner.y() - boxSize.height() + 1),
+                        boxSize);
         p.drawLine(pixels[i], corner);
         p.fillRect(box, MarkFill);
         p.drawRect(box.adjusted(0, 0, -1, -1));

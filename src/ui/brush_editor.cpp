@@ -1,6 +1,5 @@
 #include "ui/brush_editor.h"
 
-#include "ui/color_button.h"
 #include "view/fills.h"
 
 #include <QColorDialog>
@@ -9,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kalvero {
@@ -36,11 +36,11 @@ BrushEditorDialog::BrushEditorDialog(const Fill& fill, QWidget* parent)
     Patterns = new QListWidget(this);
     Patterns->setViewMode(QListView::IconMode);
     Patterns->setIconSize(QSize(SwatchSize, SwatchSize));
-    Patterns->setGridSize(QSize(SwatchSize + 52, SwatchSize + 30));
+    Patterns->setGridSize(QSize(SwatchSize + 72, SwatchSize + 30));
     Patterns->setResizeMode(QListView::Adjust);
     Patterns->setMovement(QListView::Static);
     Patterns->setWordWrap(true);
-    Patterns->setMinimumSize(520, 360);
+    Patterns->setMinimumSize(560, 400);
     for (int32_t code = 0; code < EditorPatternCount; ++code) {
         // The styles carry their names; tiles are swatches, named in their tooltips.
         auto* item = new QListWidgetItem(code < FirstTileCode ? PatternName(code) : QString());
@@ -50,8 +50,8 @@ BrushEditorDialog::BrushEditorDialog(const Fill& fill, QWidget* parent)
     if (fill.PatternCode >= 0 && fill.PatternCode < EditorPatternCount)
         Patterns->setCurrentRow(fill.PatternCode);
 
-    ColorChoice = new ColorButton(this);
-    ColorChoice->SetColor(ColorFromValue(fill.Color));
+    ColorChoice = new QToolButton(this);
+    ColorChoice->setIconSize(QSize(40, 16));
     ColorChoice->setToolTip("Color");
     connect(ColorChoice, &QToolButton::clicked, this, &BrushEditorDialog::ChooseColor);
 
@@ -67,25 +67,31 @@ BrushEditorDialog::BrushEditorDialog(const Fill& fill, QWidget* parent)
     layout->addWidget(Patterns);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
-    RefreshSwatches();
+    SetColor(ColorFromValue(fill.Color));
 }
 
 Fill BrushEditorDialog::Chosen() const {
     const int row = Patterns->currentRow();
-    return {row >= 0 ? row : Start.PatternCode, ValueFromColor(ColorChoice->Color())};
+    return {row >= 0 ? row : Start.PatternCode, ValueFromColor(Color)};
 }
 
 void BrushEditorDialog::ChooseColor() {
-    const QColor color = QColorDialog::getColor(ColorChoice->Color(), this, "Color");
-    if (!color.isValid())
-        return;
-    ColorChoice->SetColor(color);
-    RefreshSwatches();
+    const QColor color = QColorDialog::getColor(Color, this, "Color");
+    if (color.isValid())
+        SetColor(color);
 }
 
-// The swatches show the patterns in the chosen colour.
-void BrushEditorDialog::RefreshSwatches() {
-    const int32_t colour = ValueFromColor(ColorChoice->Color());
+// The button and every swatch show the chosen colour.
+void BrushEditorDialog::SetColor(const QColor& color) {
+    Color = color;
+    QPixmap swatch(ColorChoice->iconSize());
+    swatch.fill(color);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    ColorChoice->setIcon(QIcon(swatch));
+    const int32_t colour = ValueFromColor(color);
     for (int32_t code = 0; code < Patterns->count(); ++code)
         Patterns->item(code)->setIcon(Swatch(code, colour));
 }

@@ -5,10 +5,9 @@
 #include <QDialog>
 
 class QListWidget;
+class QToolButton;
 
 namespace kalvero {
-
-class ColorButton;
 
 // The "Pattern Color Editor": the eight brush styles and the first 35 tiles, in the order of
 // their pattern codes, and a colour. The list position is the pattern code.
@@ -22,13 +21,14 @@ public:
     Fill Chosen() const;
 
     QListWidget* Patterns = nullptr;
-    ColorButton* ColorChoice = nullptr;
+    QToolButton* ColorChoice = nullptr; // shows the colour; a click opens the colour dialog
 
 private:
     void ChooseColor();
-    void RefreshSwatches();
+    void SetColor(const QColor& color);
 
     Fill Start;
+    QColor Color;
 };
 
 // Runs the editor modally; Cancel gives back the fill as it was handed in.

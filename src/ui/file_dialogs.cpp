@@ -1,8 +1,11 @@
 #include "ui/file_dialogs.h"
 
+#include "ui/brush_editor.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace kalvero {
@@ -60,6 +63,20 @@ std::optional<QString> QtFileDialogs::GetText(const QString& title, const QStrin
 
 void QtFileDialogs::ShowError(const QString& text) {
     QMessageBox::critical(parent_, Caption, text);
+}
+
+Fill QtFileDialogs::EditFill(const Fill& fill) {
+    return kalvero::EditFill(parent_, fill);
+}
+
+void QtFileDialogs::RunModal(QDialog& dialog) {
+    if (parent_) // centred over the main window
+        dialog.move(parent_->frameGeometry().center() - dialog.rect().center());
+    dialog.exec();
+}
+
+void QtFileDialogs::ShowPopup(QMenu& menu, QPoint globalPosition) {
+    menu.popup(globalPosition);
 }
 
 } // namespace kalvero

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "model/fill.h"
+
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
+class QDialog;
+class QMenu;
 class QWidget;
 
 namespace kalvero {
@@ -32,6 +37,12 @@ public:
     virtual std::optional<QString> GetText(const QString& title, const QString& label,
                                            const QString& initial) = 0;
     virtual void ShowError(const QString& text) = 0;
+    // The brush editor on a fill; Cancel gives back the fill as it was handed in.
+    virtual Fill EditFill(const Fill& fill) = 0;
+    // Shows the dialog modally and returns when it is closed, however that happened.
+    virtual void RunModal(QDialog& dialog) = 0;
+    // Pops the menu up at a screen position; its actions run what the user picks.
+    virtual void ShowPopup(QMenu& menu, QPoint globalPosition) = 0;
 };
 
 // The desktop's dialogs, parented to the given window.
@@ -46,6 +57,9 @@ public:
     std::optional<QString> GetText(const QString& title, const QString& label,
                                    const QString& initial) override;
     void ShowError(const QString& text) override;
+    Fill EditFill(const Fill& fill) override;
+    void RunModal(QDialog& dialog) override;
+    void ShowPopup(QMenu& menu, QPoint globalPosition) override;
 
 private:
     QWidget* parent_;

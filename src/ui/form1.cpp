@@ -1,10 +1,12 @@
 #include "ui/form1.h"
 
+#include "ui/carotage_settings_dialog.h"
 #include "ui/chart_widget.h"
 #include "ui/color_button.h"
 #include "ui/file_association.h"
 #include "ui/file_dialogs.h"
 #include "ui/layer_table.h"
+#include "ui/palette_strip.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,6 +71,7 @@ TForm1::TForm1(QStringList arguments, std::unique_ptr<FileDialogs> dialogs, QWid
     CreateMenus();
     CreateToolBar();
     CreateCentre();
+    CreateFillTools();
     CreateStatusBar();
     PlaceOnScreen();
     // Keys typed before the user picks a box go to the table, not into a position box.
@@ -185,14 +188,12 @@ void TForm1::CreateToolBar() {
     connect(abcToolbarButton1, &QToolButton::clicked, this, &TForm1::abcToolbarButton1Click);
     ColorButtonAction = ToolBar1->addWidget(abcToolbarButton1);
     PopupMenu1 = new QMenu(this);
-    PopupMenu1->installEventFilter(this);
     SpeedButton10 = new QToolButton;
     SpeedButton10->setIcon(ToolIcon("preferences-system", "options"));
     SpeedButton10->setToolTip(QStringLiteral("Options"));
     SpeedButton10->setMenu(PopupMenu1);
     SpeedButton10->setPopupMode(QToolButton::InstantPopup);
     SpeedButton10->setAutoRaise(true);
-    SpeedButton10->setEnabled(false);
     ToolBar1->addWidget(SpeedButton10);
     for (QToolButton* button : ToolBar1->findChildren<QToolButton*>()) {
         button->setFixedSize(ButtonSize, ButtonSize);
@@ -260,14 +261,6 @@ void TForm1::PlaceOnScreen() {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PopupMenu1 &&
-        (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved)) {
-        SpeedButton10->setEnabled(!PopupMenu1->isEmpty());
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace kalvero

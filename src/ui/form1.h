@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/fill_tools.h"
 #include "model/section.h"
 #include "ui/file_dialogs.h"
 #include "view/section_document.h"
@@ -21,6 +22,8 @@ class QToolButton;
 namespace kalvero {
 
 class ChartWidget;
+class PaletteStrip;
+class TForm2;
 class ColorButton;
 class LayerTable;
 
@@ -57,9 +60,22 @@ public:
     QLineEdit* Edit2 = nullptr; // position from surface
     // The palette strip goes into ToolBar1 just before this button's action.
     QAction* ColorButtonAction = nullptr;
+    PaletteStrip* StringGrid1 = nullptr;
     ColorButton* abcToolbarButton1 = nullptr;
-    QToolButton* SpeedButton10 = nullptr; // shows PopupMenu1; usable once the menu has items
-    QMenu* PopupMenu1 = nullptr;
+    QToolButton* SpeedButton10 = nullptr; // shows PopupMenu1
+    QMenu* PopupMenu1 = nullptr;          // Options
+    QAction* Loaddefaultpalette1 = nullptr;
+    QAction* Savedefaultpalette1 = nullptr;
+    QAction* Setpercent1 = nullptr;
+    QMenu* PopupMenu2 = nullptr; // Exchange
+    QAction* ExchangePC1 = nullptr;
+    QAction* ExchangeP1 = nullptr;
+    QAction* ExchangeC1 = nullptr;
+    TForm2* Form2 = nullptr; // carotage settings, made at start and shown again at each opening
+    // The fill the Exchange commands replace: the one last clicked with the right or middle button.
+    Fill ExchangeSource;
+    // The table row current before the last change of cell, or the fill cell last left-clicked.
+    int SelectedLayerRow = 0;
     QSplitter* abcBiSplit1 = nullptr;
     LayerTable* AdvStringGrid1 = nullptr;
     ChartWidget* Chart1View = nullptr;
@@ -95,8 +111,21 @@ public:
     void abcToolbarButton1Click();
     void Timer1Timer();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Fills, palette and carotage settings.
+    void StringGrid1MouseDown(int cell, Qt::MouseButton button);
+    void AdvStringGrid1MouseDown(int col, int row, Qt::MouseButton button, QPoint globalPosition);
+    void AdvStringGrid1CellChanging(int previousRow);
+    void ExchangePC1Click();
+    void ExchangeP1Click();
+    void ExchangeC1Click();
+    void Loaddefaultpalette1Click();
+    void Savedefaultpalette1Click();
+    void Setpercent1Click();
+    // The import button of the carotage settings: points of the current entry from a text file.
+    void ImportCarotageData();
+
+    static QStringList OpenDialog2Filters();
+    static QStringList SaveDialog1Filters();
 
 private:
     void FormCreate();
@@ -110,6 +139,9 @@ private:
     void ShowRepaintOutcome(const RepaintOutcome& outcome, bool fromRepaintButton);
     void UpdateStatusNote();
     void ShowFileError(const FileStatus& status);
+    void CreateFillTools();
+    void Exchange(ExchangeKind kind);
+    void OpenCarotageSettings();
     // Stores a typed position into the current entry's field and repaints.
     void PositionChange(QLineEdit* box, double carotagedata::*field, const QString& text);
 

@@ -6,6 +6,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/layer_edits.h"
 #include "ui/layer_table.h"
+#include "ui/palette_strip.h"
 #include "ui/window_paths.h"
 
 #include <QFileInfo>
@@ -26,21 +27,22 @@ QString TextOf(double value) {
     return QString::fromStdString(NumberToText(0, 1, value));
 }
 
-QStringList OpenDialog2Filters() {
+} // namespace
+
+QStringList TForm1::OpenDialog2Filters() {
     return {QStringLiteral("Carotage file (*.crt)"), QStringLiteral("Section file (*.sec)")};
 }
 
-QStringList SaveDialog1Filters() {
+QStringList TForm1::SaveDialog1Filters() {
     return {QStringLiteral("Carotage file (*.crt)"), QStringLiteral("Bitmaps array (*.bmp)")};
 }
-
-} // namespace
 
 void TForm1::RefillLayerTable() {
     if (!Doc.Model.HasCurrent())
         return;
     const carotagedata& entry = Doc.Model.Current();
     AdvStringGrid1->ShowEntry(entry);
+    StringGrid1->update(); // shows the palette once the section has an entry
     Edit1->setText(TextOf(entry.HorizontalPosition));
     Edit2->setText(TextOf(entry.PositionFromSurface));
 }

@@ -1,9 +1,12 @@
 #include "ui/layer_table.h"
 
 #include "model/numbers.h"
+#include "view/fills.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -43,6 +46,20 @@ public:
             model->setData(model->index(row - 1, col), typed, Qt::DisplayRole);
     }
 
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const std::optional<Fill> fill =
+            index.column() == LayerTable::FillColumn && table_->FillOfRow
+                ? table_->FillOfRow(index.row() + 1)
+                : std::nullopt;
+        if (!fill) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        // The whole cell, without outline.
+        PaintFill(*painter, option.rect, fill->PatternCode, fill->Color);
+    }
+
 private:
     LayerTable* table_;
 };
@@ -66,10 +83,35 @@ LayerTable::LayerTable(QWidget* parent) : QTableWidget(1, ColumnCount, parent) {
     verticalHeader()->hide();
     setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; }"));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The right button has its own uses here; the window's menu of toolbars must not open too.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setHorizontalHeaderLabels(
         {QStringLiteral("N"), QStringLiteral("H"), QStringLiteral("Z"), QStringLiteral("C")});
     for (int col = 0; col < ColumnCount; ++col)
         ItemAt(col, 1);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int previousRow, int) {
+        if (CellChanging)
+            CellChanging(previousRow + 1);
+    });
+}
+
+void LayerTable::mousePressEvent(QMouseEvent* event) {
+    QTableWidget::mousePressEvent(event);
+    ReportPress(event);
+}
+
+// The second press of a double click arrives as a double click; it is a press all the same (two
+// quick clicks on a fill cell open the brush editor).
+void LayerTable::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    ReportPress(event);
+}
+
+void LayerTable::ReportPress(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int row = rowAt(at.y()), col = columnAt(at.x());
+    emit CellPressed(row < 0 ? -1 : col, row < 0 ? -1 : row + 1, event->button(),
+                     event->globalPosition().toPoint());
 }
 
 void LayerTable::ShowEntry(const carotagedata& entry) {

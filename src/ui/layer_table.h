@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/fill.h"
 #include "model/section.h"
 
 #include <QTableWidget>
 
 #include <functional>
+#include <optional>
 
 namespace kalvero {
 
@@ -20,6 +22,10 @@ public:
 
     std::function<bool(int col, int row)> CanEditCell;
     std::function<bool(int col, int row, const QString& text)> CellValidate;
+    // The fill swatch of a row's "C" cell; nothing leaves the cell unpainted.
+    std::function<std::optional<Fill>(int row)> FillOfRow;
+    // Told the row that was current when the current cell moves elsewhere.
+    std::function<void(int previousRow)> CellChanging;
 
     // Headers by the entry's kind, max(2, n + 1) rows counting the header row, the numbers of
     // every layer or point.
@@ -38,10 +44,20 @@ public:
     // Called by the cell editor when it closes on a text other than the cell's.
     bool ValidateEdit(int col, int row, const QString& text);
 
+    static constexpr int FillColumn = 3;
+
+signals:
+    // A mouse button pressed over the table, after the current cell has followed it; row and col
+    // are -1 outside the cells.
+    void CellPressed(int col, int row, Qt::MouseButton button, QPoint globalPosition);
+
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void ReportPress(QMouseEvent* event);
     void SetCellText(int col, int row, const QString& text);
     QTableWidgetItem* ItemAt(int col, int row);
 };

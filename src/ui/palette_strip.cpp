@@ -12,6 +12,8 @@ namespace kalvero {
 PaletteStrip::PaletteStrip(const FillPalette& palette, QWidget* parent)
     : QWidget(parent), Palette(palette) {
     setFixedSize(CellSize * PaletteSize + 1, CellSize + 1);
+    // A right click keeps a fill here; the toolbar's own menu must not open as well.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setToolTip("Palette: left click gives the current layer this fill, right click keeps the "
                "current layer's fill here");
 }

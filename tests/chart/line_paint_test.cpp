@@ -105,6 +105,24 @@ TEST_F(LinePaint, MarksShowNonEmptyLabelsBesideTheirPoints) {
     }
 }
 
+// A mark that would stick out of the plot turns below or to the left of its point.
+TEST_F(LinePaint, MarksAtThePlotEdgesStayInside) {
+    const int right = chart.BottomAxis.IEndPos() - x0;
+    const struct {
+        QPoint Point;
+        QRect Expected; // relative to the point
+    } cases[] = {{{40, 0}, {2, 2, 30, 14}}, {{right, 100}, {-32, -16, 30, 14}}};
+    for (const auto& c : cases) {
+        TLineSeries line;
+        line.SetParentChart(&chart);
+        line.MarksVisible = true;
+        line.AddXY(c.Point.x(), c.Point.y(), "K1");
+        const QImage image = Render(chart);
+        const QRect area = c.Expected.translated(x0 + c.Point.x(), y0 + c.Point.y());
+        EXPECT_GT(CountNot(image, area, Rgb(Qt::white)), 20) << c.Point.x() << "," << c.Point.y();
+    }
+}
+
 // The decimated polyline must cover exactly the pixels that drawing every segment covers.
 TEST_F(LinePaint, DecimatedLineMatchesEverySegment) {
     std::mt19937 random(7);

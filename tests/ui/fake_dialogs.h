@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace kalvero {
 
@@ -38,6 +40,28 @@ public:
         return Next(TextAnswers, "input");
     }
     void ShowError(const QString& text) override { Errors << text; }
+
+    // nullopt stands for Cancel.
+    std::deque<std::optional<Fill>> FillAnswers;
+    std::vector<Fill> FillsHanded;
+    Fill EditFill(const Fill& fill) override {
+        FillsHanded.push_back(fill);
+        return Next(FillAnswers, "brush editor").value_or(fill);
+    }
+    // Each modal dialog is answered by the next script, which may work its controls and the
+    // window before the dialog closes.
+    std::deque<std::function<void(QDialog&)>> ModalScripts;
+    void RunModal(QDialog& dialog) override {
+        if (ModalScripts.empty()) {
+            ADD_FAILURE() << "unexpected modal dialog";
+            return;
+        }
+        auto script = std::move(ModalScripts.front());
+        ModalScripts.pop_front();
+        script(dialog);
+    }
+    std::vector<QMenu*> Popups;
+    void ShowPopup(QMenu& menu, QPoint) override { Popups.push_back(&menu); }
 
 private:
     template <typename T>
