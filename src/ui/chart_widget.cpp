@@ -69,8 +69,12 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_ == Drag::Zoom && event->button() == Qt::LeftButton) {
         band_->hide();
-        const QRect box = QRect(dragStart_, event->position().toPoint()).normalized();
-        if (box.width() >= SmallestZoomBox && box.height() >= SmallestZoomBox) {
+        // The chart takes the corners in any order; normalising would move a box dragged up or
+        // to the left by one pixel.
+        const QPoint end = event->position().toPoint();
+        const QRect box(dragStart_, end);
+        if (qAbs(end.x() - dragStart_.x()) >= SmallestZoomBox &&
+            qAbs(end.y() - dragStart_.y()) >= SmallestZoomBox) {
             chart_.ZoomToPixelRect(box);
             update();
             emit ViewMoved();

@@ -63,6 +63,21 @@ TEST_F(ChartViewTest, DragZoomsDoubleClickFitsAgain) {
     EXPECT_TRUE(Form->StatusNote->text().isEmpty());
 }
 
+TEST_F(ChartViewTest, ZoomBoxIsTheSameWhicheverWayItIsDragged) {
+    const QRect plot = Chart().PlotRect();
+    const QPoint a = plot.topLeft() + QPoint(plot.width() / 4, plot.height() / 4);
+    const QPoint b = plot.center();
+    std::vector<Range> zoomed;
+    for (const auto& [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+        Form->Refreshimage1->trigger();
+        QTest::mousePress(View(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(View(), to);
+        QTest::mouseRelease(View(), Qt::LeftButton, {}, to);
+        zoomed.push_back(Axes());
+    }
+    EXPECT_EQ(zoomed[0], zoomed[1]);
+}
+
 TEST_F(ChartViewTest, SlippedClickDoesNotZoom) {
     const Range fitted = Axes();
     const QPoint at = Chart().PlotRect().center();
