@@ -13,12 +13,17 @@ using namespace kalvero;
 
 namespace {
 
-void Repaint(benchmark::State& state) {
+// The medium (argument 0) or large (1) project on a 1920x1080 chart.
+void OpenBig(SectionDocument& doc, const benchmark::State& state) {
     const bool large = state.range(0) == 1;
-    SectionDocument doc;
     doc.ReadProjectFile(
         BigProjectFile(large ? "large" : "medium", large ? LargeProject : MediumProject));
     doc.Chart1.SetSize(QSize(1920, 1080));
+}
+
+void Repaint(benchmark::State& state) {
+    SectionDocument doc;
+    OpenBig(doc, state);
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
         doc.Repaint(false);
@@ -29,11 +34,8 @@ void Repaint(benchmark::State& state) {
 
 // The first repaint after opening: no curve's mean is known yet.
 void RepaintFirst(benchmark::State& state) {
-    const bool large = state.range(0) == 1;
     SectionDocument doc;
-    doc.ReadProjectFile(
-        BigProjectFile(large ? "large" : "medium", large ? LargeProject : MediumProject));
-    doc.Chart1.SetSize(QSize(1920, 1080));
+    OpenBig(doc, state);
     doc.Repaint(false);
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {

@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QPainter>
 #include <QString>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable values in failure messages.
@@ -46,5 +47,21 @@ inline QImage Solid(const QColor& color, QSize size = {1, 1}) {
 inline QRgb Rgb(const QColor& color) {
     return color.rgb();
 }
+
+// A 240 by 180 chart at one unit a pixel; At reads a pixel by its offset from the axes' origin.
+class OnePixelChart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        chart.SetSize({240, 180});
+        SetOnePixelPerUnit(chart);
+        x0 = chart.BottomAxis.IStartPos();
+        y0 = chart.LeftAxis.IStartPos();
+    }
+    QRgb At(const QImage& image, int x, int y) const { return image.pixel(x0 + x, y0 + y); }
+
+    TChart chart;
+    int x0 = 0;
+    int y0 = 0;
+};
 
 } // namespace kalvero::charttest

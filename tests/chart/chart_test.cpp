@@ -11,20 +11,7 @@ using charttest::Rgb;
 using charttest::SetOnePixelPerUnit;
 using charttest::Solid;
 
-class ChartPaint : public ::testing::Test {
-protected:
-    void SetUp() override {
-        chart.SetSize({240, 180});
-        SetOnePixelPerUnit(chart);
-        x0 = chart.BottomAxis.IStartPos();
-        y0 = chart.LeftAxis.IStartPos();
-    }
-    QRgb At(const QImage& image, int x, int y) const { return image.pixel(x0 + x, y0 + y); }
-
-    TChart chart;
-    int x0 = 0;
-    int y0 = 0;
-};
+class ChartPaint : public charttest::OnePixelChart {};
 
 TEST_F(ChartPaint, BackgroundFrameAndTicks) {
     chart.Color = Qt::cyan;

@@ -50,13 +50,10 @@ TEST(ImageToolRect, ColumnsOfTheXExtentsRowsOfTheYExtents) {
     }
 }
 
-class ImageToolPaint : public ::testing::Test {
+class ImageToolPaint : public charttest::OnePixelChart {
 protected:
     void SetUp() override {
-        chart.SetSize({240, 180});
-        SetOnePixelPerUnit(chart);
-        x0 = chart.BottomAxis.IStartPos();
-        y0 = chart.LeftAxis.IStartPos();
+        OnePixelChart::SetUp();
         // A yellow tool under everything shows where a picture lets the chart through.
         SpanBox(underSeries, -50, -50, 500, 500);
         under.Series = &underSeries;
@@ -66,13 +63,8 @@ protected:
         tool.Series = &boxSeries;
         tool.SetParentChart(&chart);
     }
-    QRgb At(const QImage& image, int x, int y) const { return image.pixel(x0 + x, y0 + y); }
-
-    TChart chart;
     TPointSeries underSeries, boxSeries;
     TChartImageTool under, tool;
-    int x0 = 0;
-    int y0 = 0;
 };
 
 // A 4 x 2 picture over 40 x 20 pixels: each picture pixel becomes a 10 x 10 block; the box's

@@ -14,20 +14,7 @@ using charttest::Render;
 using charttest::Rgb;
 using charttest::SetOnePixelPerUnit;
 
-class LinePaint : public ::testing::Test {
-protected:
-    void SetUp() override {
-        chart.SetSize({240, 180});
-        SetOnePixelPerUnit(chart);
-        x0 = chart.BottomAxis.IStartPos();
-        y0 = chart.LeftAxis.IStartPos();
-    }
-    QRgb At(const QImage& image, int x, int y) const { return image.pixel(x0 + x, y0 + y); }
-
-    TChart chart;
-    int x0 = 0;
-    int y0 = 0;
-};
+class LinePaint : public charttest::OnePixelChart {};
 
 // A clNone point breaks the line: no segment leads to it or away from it, and it has no pointer.
 TEST_F(LinePaint, NonePointsAreNeitherDrawnNorJoined) {
