@@ -9,6 +9,7 @@
 #include "ui/palette_strip.h"
 #include "ui/window_paths.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,15 @@ namespace {
 // selected filter decides what is done with the file, whatever its extension.
 constexpr int SectionFilter = 2; // open dialog
 constexpr int BitmapsFilter = 2; // save dialog
+
+// The wait cursor while a file command reads, draws or writes a big section.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 QString TextOf(double value) {
     return QString::fromStdString(NumberToText(0, 1, value));
@@ -48,16 +58,23 @@ void TForm1::RefillLayerTable() {
 }
 
 void TForm1::OpenProject(const QString& path) {
-    const FileStatus status = Doc.ReadProjectFile(LocalPath(path));
-    // Also after a failure part-way: the section may have changed, and the table must not go on
-    // showing an entry that is gone.
-    RefillLayerTable();
-    SpeedButton6Click(false);
+    FileStatus status;
+    {
+        BusyCursor busy;
+        status = Doc.ReadProjectFile(LocalPath(path));
+        // Also after a failure part-way: the section may have changed, and the table must not
+        // go on showing an entry that is gone.
+        RefillLayerTable();
+        SpeedButton6Click(false);
+    }
     ShowFileError(status);
 }
 
 void TForm1::OpenSection(const QString& path) {
-    const SectionDocument::SectionOutcome outcome = Doc.OpenSection(LocalPath(path));
+    const SectionDocument::SectionOutcome outcome = [&] {
+        BusyCursor busy;
+        return Doc.OpenSection(LocalPath(path));
+    }();
     Chart1View->update();
     if (outcome.Error)
         ShowFileError(outcome.Error);
@@ -138,13 +155,17 @@ void TForm1::SpeedButton9Click() {
         dialogs_->GetSaveFile(SaveDialog1Filters(), SaveFileName);
     if (!choice)
         return;
+    FileStatus status;
     if (choice->FilterIndex == BitmapsFilter) {
         // One picture per borehole column, into the folder of the chosen name.
-        ShowFileError(Doc.ExportBitmaps(LocalPath(QFileInfo(choice->Path).absolutePath())));
-        return;
+        BusyCursor busy;
+        status = Doc.ExportBitmaps(LocalPath(QFileInfo(choice->Path).absolutePath()));
+    } else {
+        SaveFileName = WithProjectExtension(choice->Path);
+        BusyCursor busy;
+        status = Doc.WriteProjectFile(LocalPath(SaveFileName));
     }
-    SaveFileName = WithProjectExtension(choice->Path);
-    ShowFileError(Doc.WriteProjectFile(LocalPath(SaveFileName)));
+    ShowFileError(status);
 }
 
 void TForm1::Edit1Change(const QString& text) {
