@@ -26,22 +26,24 @@ constexpr int32_t CurrentOutline = 255, OtherOutline = 0;
 // Marks a value left out of a logarithmic curve (0 or below): a gap in the line.
 constexpr double LeftOut = std::numeric_limits<double>::quiet_NaN();
 
-// Pass 1 for one carotage entry: prepared values, CurveMean, CurveMin, CurveMax.
 double Mean(MeanCache* cache, const carotagedata& e, const arofdoubleM& values) {
     return cache ? cache->Mean(e.Series.get(), values) : RobustMean(values);
 }
 
+// Pass 1 for one carotage entry: prepared values, CurveMean, CurveMin, CurveMax.
 arofdoubleM PrepareValues(carotagedata& e, int& leftOut, MeanCache* cache) {
     arofdoubleM values(e.Points.size());
     int skipped = 0;
     for (size_t k = 0; k < values.size(); ++k) {
         const double v = e.Points[k].second;
-        if (!e.Logarithmic)
+        if (!e.Logarithmic) {
             values[k] = v;
-        else if (v > 0)
+        } else if (v > 0) {
             values[k] = std::log(v);
-        else
-            values[k] = LeftOut, ++skipped;
+        } else {
+            values[k] = LeftOut;
+            ++skipped;
+        }
     }
     leftOut += skipped;
     if (e.NormType == 0 || skipped == static_cast<int>(values.size())) {
