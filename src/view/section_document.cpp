@@ -18,9 +18,7 @@ SectionDocument::SectionDocument() {
     Series1.ShowInLegend = false;
 }
 
-SectionDocument::~SectionDocument() {
-    Model.Boreholes.clear();
-}
+SectionDocument::~SectionDocument() = default;
 
 TLineSeries* SectionDocument::SeriesOf(const carotagedata& entry) {
     return static_cast<TLineSeries*>(entry.Series.get());
