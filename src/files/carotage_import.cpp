@@ -2,13 +2,9 @@
 
 #include "files/line_reader.h"
 
-#include <cerrno>
-
 namespace kalvero {
 
 FileStatus ImportCarotage(const std::string& path, arofcomplexM& points) {
-    if (IsFolder(path))
-        return SystemError("open", path, EISDIR);
     LineReader reader(path);
     if (reader.Status())
         return reader.Status();

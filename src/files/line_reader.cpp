@@ -14,6 +14,11 @@ LineReader::LineReader(const std::string& path) : Path(path) {
         Error = SystemError("open", path, ENOENT);
         return;
     }
+    // A folder opens like a file, but every read of it fails: refuse it at once.
+    if (IsFolder(path)) {
+        Error = SystemError("open", path, EISDIR);
+        return;
+    }
     errno = 0;
     File = std::fopen(path.c_str(), "rb");
     if (!File) {

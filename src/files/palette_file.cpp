@@ -4,14 +4,11 @@
 #include "files/line_reader.h"
 #include "model/numbers.h"
 
-#include <cerrno>
 #include <vector>
 
 namespace kalvero {
 
 FileStatus ReadPaletteFile(const std::string& path, FillPalette& palette) {
-    if (IsFolder(path))
-        return SystemError("open", path, EISDIR);
     std::vector<std::string> lines;
     if (FileStatus error = ReadLines(path, PaletteSize, lines))
         return error;

@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <string_view>
 
 namespace kalvero {
@@ -118,8 +117,6 @@ void AppendInteger(std::string& out, long long value) {
 } // namespace
 
 FileStatus ReadProject(Section& section, const std::string& projectFile) {
-    if (IsFolder(projectFile)) // opens, but every read would fail: keep the section
-        return SystemError("open", projectFile, EISDIR);
     LineReader project(projectFile);
     if (project.Status())
         return project.Status();

@@ -6,7 +6,6 @@
 #include "files/line_reader.h"
 #include "model/numbers.h"
 
-#include <cerrno>
 #include <vector>
 
 namespace kalvero {
@@ -18,8 +17,6 @@ std::string FileNamePart(const std::string& path) {
 
 FileStatus ReadSectionFile(const std::string& sectionFile, SectionFileContent& content) {
     content = {};
-    if (IsFolder(sectionFile))
-        return SystemError("open", sectionFile, EISDIR);
     std::vector<std::string> lines;
     if (FileStatus error = ReadLines(sectionFile, 2, lines))
         return error;
