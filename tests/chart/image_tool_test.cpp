@@ -9,7 +9,6 @@ namespace {
 
 using charttest::Render;
 using charttest::Rgb;
-using charttest::SetOnePixelPerUnit;
 using charttest::Solid;
 
 // Two corner points of a box, added in an order that is neither sorted by X nor by Y.

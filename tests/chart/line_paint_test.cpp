@@ -12,7 +12,6 @@ namespace {
 
 using charttest::Render;
 using charttest::Rgb;
-using charttest::SetOnePixelPerUnit;
 
 class LinePaint : public charttest::OnePixelChart {};
 
