@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kalvero {
 
 namespace {
@@ -14,15 +18,27 @@ LineReader::LineReader(const std::string& path) : Path(path) {
         Error = SystemError("open", path, ENOENT);
         return;
     }
-    // A folder opens like a file, but every read of it fails: refuse it at once.
-    if (IsFolder(path)) {
-        Error = SystemError("open", path, EISDIR);
+    // Only a regular file is read. A folder opens like a file but every read of it fails; a pipe
+    // would block the open, and a device such as /dev/zero never ends. O_NONBLOCK keeps the open
+    // itself from waiting on a pipe; the type is then checked on what was opened.
+    errno = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        Error = LastSystemError("open", path);
         return;
     }
-    errno = 0;
-    File = std::fopen(path.c_str(), "rb");
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        Error = S_ISDIR(info.st_mode) ? SystemError("open", path, EISDIR)
+                                      : FileError{"open", path, "Not a regular file"};
+        ::close(fd);
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    File = ::fdopen(fd, "rb");
     if (!File) {
         Error = LastSystemError("open", path);
+        ::close(fd);
         return;
     }
     Buffer.resize(BlockSize);
