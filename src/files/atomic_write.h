@@ -10,6 +10,7 @@ namespace kalvero {
 // Writes a set of files so that a failure leaves every former file whole: each text goes first
 // into a temporary file beside its target, and only when all of them are written are they renamed
 // into place, in the order given (so a project file listed last replaces its predecessor last).
+// The texts are flushed to the disk before the renames, so a crash leaves the old or the new text.
 class AtomicFileSet {
 public:
     AtomicFileSet() = default;
@@ -19,7 +20,8 @@ public:
 
     // Writes the text into a temporary file for `target`.
     FileStatus Stage(const std::string& target, const std::string& text);
-    // Renames every staged file onto its target.
+    // Renames every staged file onto its target. Should one rename fail, the files already
+    // replaced get their former texts back, so the set stays whole: old or new, never mixed.
     FileStatus Commit();
 
 private:
