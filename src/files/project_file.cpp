@@ -124,11 +124,14 @@ FileStatus ReadProject(Section& section, const std::string& projectFile) {
     std::vector<carotagedata> entries;
     FileStatus failure;
     std::string_view line;
+    bool sawText = false;
     while (!failure && project.Next(line)) {
         std::string path = ResolveDataFile(line, folder);
-        if (path.empty())
-            continue; // no such file: the line is dropped, the next one is tried as a data-file
-                      // line
+        if (path.empty()) {
+            // No such file: the line is dropped, the next one is tried as a data-file line.
+            sawText = sawText || line.find_first_not_of(" \t") != std::string_view::npos;
+            continue;
+        }
         carotagedata entry;
         entry.DataFile = std::move(path);
         if (project.Next(line)) {
@@ -145,6 +148,13 @@ FileStatus ReadProject(Section& section, const std::string& projectFile) {
     }
     if (!failure)
         failure = project.Status();
+    // Text without a single entry is no project (a certificate, say, or a project whose data
+    // files are all gone): say so and keep the section, rather than show an empty one as opened.
+    if (!failure && entries.empty() && sawText)
+        failure = FileError{"open", projectFile, "no line of it names an existing data file"};
+    // A read that gives not one entry changes nothing: the section the user had is not lost.
+    if (failure && entries.empty())
+        return failure;
     section.Boreholes = std::move(entries);
     section.CurrentBorehole = 0;
     return failure;
@@ -174,10 +184,24 @@ std::vector<std::string> DataFileNames(const Section& section) {
     return names;
 }
 
+namespace {
+
+// A field of the numbers line with NumberToText(extra, 1, value). NumberToText shows the missing
+// marker as "*", which a reader drops from the line, moving every later number into the field
+// before it; the marker's own digits read back as the marker.
+std::string NumberField(int extra, double value) {
+    if (value == MissingValue)
+        return std::to_string(static_cast<long long>(MissingValue)) + '.' +
+               std::string(static_cast<size_t>(extra) + 1, '0');
+    return NumberToText(extra, 1, value);
+}
+
+} // namespace
+
 std::string NumbersLine(const carotagedata& entry) {
-    std::string line = NumberToText(3, 1, entry.HorizontalPosition);
+    std::string line = NumberField(3, entry.HorizontalPosition);
     line += ' ';
-    line += NumberToText(1, 1, entry.Percent);
+    line += NumberField(1, entry.Percent);
     for (long long value :
          {static_cast<long long>(entry.Kind), static_cast<long long>(entry.NormType),
           static_cast<long long>(entry.DataIndex), static_cast<long long>(entry.CurveColor),

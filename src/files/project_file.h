@@ -10,9 +10,10 @@
 namespace kalvero {
 
 // Replaces the section's entries by the project stored in projectFile and makes entry 0 current.
-// When the project file cannot be opened the section is left as it was. When a file fails part-way
-// the section holds the entries read completely before the failure. Either way the error is
-// returned. The read entries have no chart objects.
+// When a file fails part-way the section holds the entries read completely before the failure;
+// when not one entry was read (the project cannot be opened, its first data file fails, or it has
+// text but no line naming an existing data file) the section is left as it was. Either way the
+// error is returned. The read entries have no chart objects.
 FileStatus ReadProject(Section& section, const std::string& projectFile);
 
 // Writes the project file and one data file per entry beside it. The section is not changed.

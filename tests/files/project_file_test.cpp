@@ -263,10 +263,18 @@ TEST(ReadProject, SurvivesAnyBytes) {
         std::string(3 << 20, '7') + "\r\na.txt\r\n" + std::string(3 << 20, ' ') +
             "\r\n1 3 2 0 0 0 0",
     };
+    // Either entries are read, or the file is refused as naming no data file: never another
+    // failure, and a refused file leaves the section as it was.
+    const auto readsOrIsRefused = [](const std::string& file, Section& s) {
+        if (const FileStatus error = ReadProject(s, file)) {
+            EXPECT_EQ(error->Reason, "no line of it names an existing data file");
+            EXPECT_TRUE(s.Boreholes.empty());
+        }
+    };
     for (const std::string& text : nasty) {
         Project p(text, {{"a.txt", text}});
         Section s;
-        EXPECT_FALSE(ReadProject(s, p.File));
+        readsOrIsRefused(p.File, s);
         for (const auto& e : s.Boreholes)
             EXPECT_EQ(e.H.size(), e.Z.size());
     }
@@ -277,7 +285,7 @@ TEST(ReadProject, SurvivesAnyBytes) {
                                                : static_cast<char>(random()));
         Project p("a.txt\r\n" + bytes, {{"a.txt", bytes}});
         Section s;
-        EXPECT_FALSE(ReadProject(s, p.File));
+        readsOrIsRefused(p.File, s);
     }
     // CR-only line ends are line ends.
     Section cr = Project("a.txt\rq\r1 3 2 0 0 0 0\r", {{"a.txt", "0 1 1 1\r6 1 1 1\r"}}).Read();
