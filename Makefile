@@ -1,6 +1,12 @@
 # Entry points for a new machine: `make run` and `make test` set everything up themselves.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests run on a build with AddressSanitizer and UBSan; the program and benchmarks run optimised.
+TEST_BUILD_DIR ?= build-asan
+TEST_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVERO_SANITIZE=ON -DKALVERO_BUILD_BENCH=OFF
+export ASAN_OPTIONS ?= detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1
+export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all setup configure build test run bench format format-check clean
@@ -15,11 +21,15 @@ $(BUILD_DIR)/build.ninja:
 
 configure: $(BUILD_DIR)/build.ninja
 
+$(TEST_BUILD_DIR)/build.ninja:
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja $(TEST_CMAKE_FLAGS)
+
 build: setup configure
 	cmake --build $(BUILD_DIR)
 
-test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+test: setup $(TEST_BUILD_DIR)/build.ninja
+	cmake --build $(TEST_BUILD_DIR)
+	ctest --test-dir $(TEST_BUILD_DIR) --output-on-failure -j2
 	@$(MAKE) --no-print-directory format-check
 
 run: build
@@ -36,4 +46,4 @@ format-check:
 	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "Formatting: OK"
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
