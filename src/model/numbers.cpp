@@ -53,8 +53,12 @@ bool LooksTiny(std::string_view text) {
     }
     long exponent = 0;
     if (i < text.size()) {
-        std::from_chars(text.data() + i + 1 + (text[i + 1] == '+'), text.data() + text.size(),
-                        exponent);
+        const char* first = text.data() + i + 1 + (text[i + 1] == '+');
+        const auto result = std::from_chars(first, text.data() + text.size(), exponent);
+        // An exponent too long for a long dwarfs any count of digits: only its sign matters.
+        if (result.ec == std::errc::result_out_of_range)
+            exponent = *first == '-' ? std::numeric_limits<long>::min() / 4
+                                     : std::numeric_limits<long>::max() / 4;
     }
     return magnitude + exponent < 0;
 }

@@ -63,6 +63,9 @@ TEST(TextToNumber, TinyValuesReadAsZeroNotAsUnreadable) {
     EXPECT_EQ(TextToNumber("1e-400", true, 0, 0), 0.0);
     EXPECT_EQ(TextToNumber("0.000001e-320", true, 0, 0), 0.0);
     EXPECT_GT(TextToNumber("1e-310", true, 0, 0), 0.0); // subnormal, still representable
+    // Exponents too long for any integer type: the sign alone tells tiny from huge.
+    EXPECT_EQ(TextToNumber("-1.5e-99999999999999999999", true, 0, 0), 0.0);
+    EXPECT_EQ(TextToNumber("1.5e+99999999999999999999", true, 0, 0), MissingValue);
 }
 
 TEST(TextToNumber, Bounds) {
