@@ -153,6 +153,11 @@ void AppendExponentForm(std::string& out, double value) {
     char digits[15];
     int exponent = 0;
     FifteenDigits(std::fabs(value), digits, exponent);
+    // Rounded to 15 digits, the largest doubles (from 1.797693134862315e308 on) would give
+    // 1.79769313486232E+0308, which lies beyond the range of a double, so that no reader could take
+    // the number back. They keep the largest 15-digit mantissa that reads back instead.
+    if (exponent == 308 && std::memcmp(digits, "179769313486231", 15) > 0)
+        std::memcpy(digits, "179769313486231", 15);
     p[0] = value < 0 ? '-' : ' ';
     p[1] = digits[0];
     p[2] = '.';

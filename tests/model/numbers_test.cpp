@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <random>
 #include <set>
@@ -148,7 +149,7 @@ TEST(ExponentForm, Examples) {
         {0, " 0.00000000000000E+0000"},
         {-0.0, " 0.00000000000000E+0000"},
         {1e-300, " 1.00000000000000E-0300"},
-        {1.7976931348623157e308, " 1.79769313486232E+0308"},
+        {1.7976931348623157e308, " 1.79769313486231E+0308"}, // not rounded up out of range
         {0.1 + 0.2, " 3.00000000000000E-0001"}, // 0.30000000000000004 rounds at 15 digits
         {123456789012345678.0, " 1.23456789012346E+0017"},
         {9.999999999999999, " 1.00000000000000E+0001"},
@@ -187,6 +188,19 @@ TEST(ExponentForm, ReadsBackWithinFifteenDigits) {
         std::string out;
         AppendExponentForm(out, value);
         const double back = TextToNumber(out, true, 0, 0);
+        EXPECT_NEAR(back, value, std::fabs(value) * 5.1e-15) << out;
+    }
+}
+
+TEST(ExponentForm, LargestNumbersReadBack) {
+    // Rounded up at the 15th digit these would lie beyond the range of a double.
+    const double largest = std::numeric_limits<double>::max();
+    for (double value : {largest, -largest, std::nextafter(largest, 0.0), 1.797693134862315e308,
+                         1.79769313486231e308}) {
+        std::string out;
+        AppendExponentForm(out, value);
+        const double back = TextToNumber(out, true, 0, 0);
+        EXPECT_NE(back, MissingValue) << out;
         EXPECT_NEAR(back, value, std::fabs(value) * 5.1e-15) << out;
     }
 }
