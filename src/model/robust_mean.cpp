@@ -18,6 +18,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -113,6 +114,26 @@ private:
 
 namespace {
 
+// The plain mean of the values kept, summed in their original order. Values near the limits of a
+// double can make that sum overflow; then every value is scaled down by a power of two at least
+// as large as the count, which keeps the sum finite, and the mean scaled back up. The rounding of
+// such a sum may step past the values themselves, hence the clamp.
+double MeanOfKept(const arofdoubleM& values, const arofboolM& kept, size_t count, double lowest,
+                  double highest) {
+    double total = 0;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (kept[i])
+            total += values[i];
+    if (std::isfinite(total))
+        return total / static_cast<double>(count);
+    const int shift = static_cast<int>(std::bit_width(count));
+    double scaled = 0;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (kept[i])
+            scaled += std::ldexp(values[i], -shift);
+    return std::clamp(std::ldexp(scaled / static_cast<double>(count), shift), lowest, highest);
+}
+
 struct Passes {
     bool Overflowed = false;
     double Result = 0;
@@ -156,15 +177,10 @@ Passes RunPasses(const arofdoubleM& values, std::vector<Sample>& samples, size_t
         return {true, 0};
     if (range.AllEqual())
         return {false, range.Highest().Value};
-    // The result is the plain mean of the values kept, summed in their original order.
     arofboolM kept(values.size());
     FillFlags(kept, false);
     range.ForEachCounted([&](const Sample& s) { kept[s.Index] = 1; });
-    double total = 0;
-    for (size_t i = 0; i < values.size(); ++i)
-        if (kept[i])
-            total += values[i];
-    return {false, total / static_cast<double>(count)};
+    return {false, MeanOfKept(values, kept, count, range.Lowest().Value, range.Highest().Value)};
 }
 
 } // namespace

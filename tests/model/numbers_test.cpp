@@ -264,6 +264,8 @@ TEST(RobustMean, SmallCases) {
         {{1, 2, 3, 4, 5}, 3},
         {{1, 1, 1, 1, 100}, 1},                      // the outlier is rejected
         {{10, 10, MissingValue, 10, -1000, 10}, 10}, // missing values never count
+        // The sum overflows; the mean does not.
+        {{std::ldexp(1.5, 1023), std::ldexp(1.75, 1023)}, std::ldexp(1.625, 1023)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RobustMean(c.Values), c.Expected);
