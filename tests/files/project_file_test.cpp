@@ -212,6 +212,35 @@ TEST(WriteProject, NamesAndLayouts) {
     EXPECT_TRUE(back.Boreholes[1].Z.empty());
 }
 
+TEST(WriteProject, MissingMarkerKeepsItsPlaceInTheNumbersLine) {
+    // A position or percent read as 123456789 is the missing marker, which NumberToText shows as
+    // "*": written so, it would be dropped on reading and every later number would move up.
+    Section s;
+    s.AppendEntry(EntryKind::Carotage);
+    carotagedata& e = s.Current();
+    e.HorizontalPosition = MissingValue;
+    e.Percent = MissingValue;
+    e.NormType = 1;
+    e.DataIndex = 2;
+    e.CurveColor = 255;
+    e.Logarithmic = true;
+    e.PositionFromSurface = 4.5;
+    TempFolder out;
+    ASSERT_FALSE(WriteProject(s, out / "p.crt"));
+    Section back;
+    ASSERT_FALSE(ReadProject(back, out / "p.crt"));
+    ASSERT_EQ(back.Boreholes.size(), 1u);
+    const carotagedata& b = back.Boreholes[0];
+    EXPECT_EQ(b.HorizontalPosition, MissingValue);
+    EXPECT_EQ(b.Percent, MissingValue);
+    EXPECT_EQ(b.Kind, 0);
+    EXPECT_EQ(b.NormType, 1);
+    EXPECT_EQ(b.DataIndex, 2);
+    EXPECT_EQ(b.CurveColor, 255);
+    EXPECT_TRUE(b.Logarithmic);
+    EXPECT_EQ(b.PositionFromSurface, 4.5);
+}
+
 TEST(WriteProject, ClashingNamesStayDistinct) {
     Section s;
     for (double position : {100.0, 250.0, 100.0, 100.04, 100.0}) {
