@@ -128,7 +128,9 @@ void PaintLayer(QPainter& painter, int width, int rowA, int rowB) {
     painter.drawRect(QRect(0, top, width - 1, bottom - top - 1));
 }
 
-std::optional<std::string> DrawColumn(const Section& section, size_t index, TChart& chart) {
+// Sets the column's box on the chart. The box in pixels, or nothing when there is no picture to
+// paint (no layers, or a box without area).
+std::optional<QRect> PlaceColumn(const Section& section, size_t index, TChart& chart) {
     const carotagedata& e = section.Boreholes[index];
     TLineSeries* series = SectionDocument::SeriesOf(e);
     TChartImageTool* tool = SectionDocument::ImageToolOf(e);
@@ -140,23 +142,27 @@ std::optional<std::string> DrawColumn(const Section& section, size_t index, TCha
         tool->SetParentChart(&chart);
     series->Active = true;
     series->Clear();
+    tool->Picture = QImage();
     const size_t layers = std::min({e.Z.size(), e.C.size(), e.P.size()});
-    if (layers == 0) {
-        tool->Picture = QImage(); // nothing to draw for an entry without layers
-        return std::nullopt;
-    }
+    if (layers == 0)
+        return std::nullopt; // nothing to draw for an entry without layers
     const double top = e.PositionFromSurface, bottom = e.Z[layers - 1] + e.PositionFromSurface;
     series->AddXY(e.ColumnLeft, top, QString(), clNone);
     series->AddXY(e.ColumnRight, bottom, QString(), clNone);
     chart.UpdateLayout();
     const QRect rect = tool->CalcRect();
-    const int width = std::min(PictureCap, rect.right() - rect.left());
-    const int height = std::min(PictureCap, rect.bottom() - rect.top());
-    if (width <= 0 || height <= 0) {
-        tool->Picture = QImage();
+    if (rect.right() - rect.left() <= 0 || rect.bottom() - rect.top() <= 0)
         return std::nullopt;
-    }
-    QImage picture(width, height, QImage::Format_RGB32);
+    return rect;
+}
+
+// Paints the column's layers into a picture of the given size, which the image tool stretches over
+// the box: when the picture has fewer rows than the box, the layer edges are scaled to match.
+std::optional<std::string> PaintColumn(const Section& section, size_t index, const TChart& chart,
+                                       const QRect& rect, QSize size) {
+    const carotagedata& e = section.Boreholes[index];
+    const size_t layers = std::min({e.Z.size(), e.C.size(), e.P.size()});
+    QImage picture(size, QImage::Format_RGB32);
     if (picture.isNull())
         return "Not enough memory for the column picture of the entry at " +
                NumberToText(0, 1, e.HorizontalPosition);
@@ -165,18 +171,43 @@ std::optional<std::string> DrawColumn(const Section& section, size_t index, TCha
     const bool current = static_cast<int32_t>(index) == section.CurrentBorehole;
     painter.setPen(ColorFromValue(current ? CurrentOutline : OtherOutline));
     const int origin = rect.top();
+    const int boxRows = rect.bottom() - rect.top();
+    const auto row = [&](double depth) {
+        const int pixel = chart.LeftAxis.CalcPosValue(depth) - origin;
+        if (size.height() == boxRows)
+            return pixel;
+        return static_cast<int>(std::lround(double(pixel) * size.height() / boxRows));
+    };
     double upper = e.PositionFromSurface;
     for (size_t k = 0; k < layers; ++k) {
         const double lower = e.Z[k] + e.PositionFromSurface;
         ApplyFill(painter, e.P[k], e.C[k]);
-        PaintLayer(painter, width, chart.LeftAxis.CalcPosValue(upper) - origin,
-                   chart.LeftAxis.CalcPosValue(lower) - origin);
+        PaintLayer(painter, size.width(), row(upper), row(lower));
         painter.setBrush(Qt::SolidPattern);
         upper = lower;
     }
     painter.end();
-    tool->Picture = std::move(picture);
+    SectionDocument::ImageToolOf(e)->Picture = std::move(picture);
     return std::nullopt;
+}
+
+// The picture sizes for the placed columns: each box's size up to PictureCap rows and columns,
+// all shrunk alike when together they would pass PictureBudget pixels.
+std::vector<QSize> PictureSizes(const std::vector<std::pair<size_t, QRect>>& placed) {
+    std::vector<QSize> sizes;
+    double total = 0;
+    for (const auto& [index, rect] : placed) {
+        sizes.emplace_back(std::min(PictureCap, rect.right() - rect.left()),
+                           std::min(PictureCap, rect.bottom() - rect.top()));
+        total += double(sizes.back().width()) * sizes.back().height();
+    }
+    if (total > double(PictureBudget)) {
+        const double shrink = std::sqrt(double(PictureBudget) / total);
+        for (QSize& size : sizes)
+            size = QSize(std::max(1, int(size.width() * shrink)),
+                         std::max(1, int(size.height() * shrink)));
+    }
+    return sizes;
 }
 
 } // namespace
@@ -220,10 +251,17 @@ DrawOutcome DrawSection(Section& section, TChart& chart, double viewTop, double 
         e.ColumnRight = e.HorizontalPosition + d;
     }
     const auto groups = GroupRanges(section, chart);
+    std::vector<std::pair<size_t, QRect>> placed;
     for (size_t i = 0; i < section.Boreholes.size(); ++i) {
-        if (section.Boreholes[i].IsCarotage()) {
+        if (section.Boreholes[i].IsCarotage())
             DrawCurve(section, i, chart, prepared[i], groups);
-        } else if (auto error = DrawColumn(section, i, chart)) {
+        else if (const auto rect = PlaceColumn(section, i, chart))
+            placed.emplace_back(i, *rect);
+    }
+    // Pictures once every box is known, so that their sizes can share one memory budget.
+    const std::vector<QSize> sizes = PictureSizes(placed);
+    for (size_t k = 0; k < placed.size(); ++k) {
+        if (auto error = PaintColumn(section, placed[k].first, chart, placed[k].second, sizes[k])) {
             outcome.Error = std::move(error);
             break;
         }

@@ -32,6 +32,10 @@ struct DrawOutcome {
     int LeftOutPoints = 0; // logarithmic curve values of 0 or below
 };
 
+// Column pictures together hold at most this many pixels (128 MB), however many columns a
+// section has and however far the chart is zoomed; past it every picture gets fewer pixels.
+inline constexpr long long PictureBudget = 32LL * 1024 * 1024;
+
 // Turns the entries into what the chart shows: strips, curve series and column pictures. Needs
 // every entry's chart objects. viewTop and viewBottom are the vertical range drawn.
 DrawOutcome DrawSection(Section& section, TChart& chart, double viewTop, double viewBottom,

@@ -205,13 +205,19 @@ TEST(DrawSection, ColumnBoxAndPicture) {
 TEST(DrawSection, ColumnsWithoutLayersOrTooBig) {
     Fixture f;
     carotagedata& none = f.Borehole(50, {});
-    carotagedata& huge = f.Borehole(50, {1e9});
+    carotagedata& huge = f.Borehole(50, {5e6, 1e7});
+    huge.C = {0x0000FF, 0x00FF00};
     const DrawOutcome outcome = f.Draw();
     EXPECT_FALSE(outcome.Error);
     EXPECT_TRUE(SectionDocument::ImageToolOf(none)->Picture.isNull());
     EXPECT_TRUE(Fixture::Points(none).empty());
+    // The box is millions of rows tall: the picture keeps 10000 and the edge between the two
+    // layers stays halfway down it, where the stretched picture shows it.
     const QImage& capped = SectionDocument::ImageToolOf(huge)->Picture;
-    EXPECT_EQ(capped.height(), 10000);
+    ASSERT_EQ(capped.height(), 10000);
+    const int x = capped.width() / 2;
+    EXPECT_EQ(capped.pixel(x, 4990), qRgb(255, 0, 0));
+    EXPECT_EQ(capped.pixel(x, 5010), qRgb(0, 255, 0));
 }
 
 } // namespace
