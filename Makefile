@@ -9,7 +9,7 @@ export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_su
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all setup configure build test run bench format format-check clean
+.PHONY: all setup configure build test run bench fuzz format format-check clean
 
 all: build
 
@@ -38,6 +38,10 @@ run: build
 bench: build
 	@# Generates ~320 MB of projects under /tmp/kalvero-bench on the first run.
 	@./scripts/bench.sh $(BUILD_DIR)
+
+fuzz:
+	@# Clang's libFuzzer programs in build-fuzz, each run for FUZZ_SECONDS (default 300).
+	@./scripts/fuzz.sh
 
 format:
 	clang-format -i $(FORMAT_FILES)
