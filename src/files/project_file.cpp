@@ -160,8 +160,19 @@ FileStatus ReadProject(Section& section, const std::string& projectFile) {
     return failure;
 }
 
+namespace {
+constexpr size_t MaxPlainNameLength = 64;
+}
+
 std::string BaseNameForPosition(double horizontalPosition) {
     std::string name = NumberToText(0, 1, horizontalPosition);
+    // Far out (about 1e62 and beyond) the plain text would make a name longer than file systems
+    // allow: the exponent form is short, and its "E" keeps it apart from every plain name.
+    if (name.size() > MaxPlainNameLength) {
+        name.clear();
+        AppendExponentForm(name, horizontalPosition);
+        name.erase(0, name.find_first_not_of(' '));
+    }
     for (char& c : name)
         if (c == '.')
             c = '_';

@@ -58,8 +58,7 @@ std::string ReadAsProject(const TempFolder& folder, const std::string& path) {
 }
 
 std::string ReadAsDataFile(const TempFolder& folder, const std::string& path) {
-    return ReadIntoFormer(
-        folder.Write("p.crt", FileNameOf(path) + "\r\nWell\r\n100 25 2 0 0 0 0\r\n"));
+    return ReadIntoFormer(folder.Write("p.crt", path + "\r\nWell\r\n100 25 2 0 0 0 0\r\n"));
 }
 
 std::string ReadAsSectionFile(const TempFolder& folder, const std::string& path) {
@@ -113,7 +112,7 @@ const Reader Readers[] = {
     {"import", ReadAsImport, "depth value\r\n100 5\r\n101 6\r\n"},
 };
 
-enum class Kind { Bytes, Missing, Unreadable, Folder };
+enum class Kind { Bytes, Missing, Unreadable, Folder, Pipe, Device };
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -170,6 +169,18 @@ std::vector<Row> Rows() {
          {"error: Is a directory, section kept",
           "error: no line of it names an existing data file, section kept", "error: Is a directory",
           "error: Is a directory", "error: Is a directory, 1 points, last 1.0 2.0"}},
+        {"a pipe (it would block)",
+         Kind::Pipe,
+         same,
+         {"error: Not a regular file, section kept", "error: Not a regular file, section kept",
+          "error: Not a regular file", "error: Not a regular file",
+          "error: Not a regular file, 1 points, last 1.0 2.0"}},
+        {"a device that never ends (/dev/zero)",
+         Kind::Device,
+         same,
+         {"error: Not a regular file, section kept", "error: Not a regular file, section kept",
+          "error: Not a regular file", "error: Not a regular file",
+          "error: Not a regular file, 1 points, last 1.0 2.0"}},
         {"empty file",
          Kind::Bytes,
          [](const std::string&) { return std::string(); },
@@ -262,10 +273,12 @@ TEST(BadInput, EveryReaderAgainstEveryInput) {
             SCOPED_TRACE(std::string(row.Name) + " / " + reader.Name);
             TempFolder folder;
             std::filesystem::permissions(folder.Path, std::filesystem::perms::all);
-            const std::string path = folder / "input.txt";
+            const std::string path = row.Type == Kind::Device ? "/dev/zero" : folder / "input.txt";
             if (row.Type == Kind::Folder)
                 std::filesystem::create_directories(path);
-            else if (row.Type != Kind::Missing)
+            else if (row.Type == Kind::Pipe)
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            else if (row.Type == Kind::Bytes || row.Type == Kind::Unreadable)
                 folder.Write("input.txt", row.Make(reader.Sample));
             std::string got;
             if (row.Type == Kind::Unreadable) {

@@ -210,6 +210,11 @@ TEST(WriteProject, NamesAndLayouts) {
     ASSERT_FALSE(ReadProject(back, out / "p.crt"));
     ASSERT_EQ(back.Boreholes.size(), 2u);
     EXPECT_TRUE(back.Boreholes[1].Z.empty());
+
+    // Far positions get short names in the exponent form.
+    EXPECT_EQ(BaseNameForPosition(1e61).find('E'), std::string::npos) << "still plain";
+    EXPECT_EQ(BaseNameForPosition(1e300), "1_00000000000000E+0300");
+    EXPECT_EQ(BaseNameForPosition(-1.7e308), "-1_70000000000000E+0308");
 }
 
 TEST(WriteProject, MissingMarkerKeepsItsPlaceInTheNumbersLine) {
@@ -268,13 +273,15 @@ TEST(WriteProject, FailedSaveLeavesFormerFilesWhole) {
     s.AppendEntry(EntryKind::Borehole);
     s.Current().HorizontalPosition = 100;
     s.AppendEntry(EntryKind::Borehole);
-    s.Current().HorizontalPosition = 1e300; // a name longer than any file system allows
+    s.Current().HorizontalPosition = 200;
+    std::filesystem::create_directories(out / "200_0.txt"); // in the way of the second data file
     const FileStatus error = WriteProject(s, out / "p.crt");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Action, "write");
+    EXPECT_EQ(error->Path, out / "200_0.txt");
     EXPECT_EQ(ReadBytes(out / "p.crt"), "old project");
     EXPECT_EQ(ReadBytes(out / "100_0.txt"), "old data");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path), {}), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path), {}), 3);
 
     const FileStatus noFolder = WriteProject(s, out / "no/such/folder/p.crt");
     ASSERT_TRUE(noFolder);
