@@ -120,9 +120,11 @@ void LayerTable::ShowEntry(const carotagedata& entry) {
     horizontalHeaderItem(2)->setText(carotage ? QStringLiteral("X") : QStringLiteral("Z"));
     const size_t n = carotage ? entry.Points.size() : std::min(entry.H.size(), entry.Z.size());
     setRowCount(std::max<int>(1, static_cast<int>(n)));
-    for (int row = 1; row < GridRowCount(); ++row) {
+    // A curve may have a million points: the view hears of the new texts once, not per cell.
+    const bool blocked = model()->blockSignals(true);
+    if (n == 0) {
         for (int col = 0; col < ColumnCount; ++col)
-            SetCellText(col, row, QString());
+            SetCellText(col, 1, QString());
     }
     for (size_t i = 0; i < n; ++i) {
         const int row = static_cast<int>(i) + 1;
@@ -130,6 +132,9 @@ void LayerTable::ShowEntry(const carotagedata& entry) {
         SetCellText(1, row, TableNumber(carotage ? entry.Points[i].first : entry.H[i]));
         SetCellText(2, row, TableNumber(carotage ? entry.Points[i].second : entry.Z[i]));
     }
+    model()->blockSignals(blocked);
+    emit model()->dataChanged(model()->index(0, 0),
+                              model()->index(rowCount() - 1, ColumnCount - 1));
 }
 
 QString LayerTable::CellText(int col, int row) const {

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 
-#include "../files/temp_folder.h"
+#include "../files/limited_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +140,37 @@ TEST(Cli, SectionFileAndBitmaps) {
     EXPECT_TRUE(ReadBytes(folder / "250_0.bmp").empty()); // a curve has no column picture
     EXPECT_EQ(RunCli("export-bitmaps " + Example + "demo.crt " + (folder / "missing")).Status, 1);
     EXPECT_EQ(RunCli("export-bitmaps " + Example + "demo.crt").Status, 2);
+}
+
+// Every command that writes, into a folder that refuses the writes: status 1, one line naming the
+// file, and the files saved there before read back unchanged.
+TEST(Cli, FailedWritesKeepFormerFilesAndSayWhichFile) {
+    using Limit = LimitedFolder::Limit;
+    const std::string demo = Example + "demo.crt ";
+    for (const Limit limit : {Limit::ReadOnly, Limit::Full}) {
+        for (const std::string command :
+             {"save " + demo + "@/demo.crt", "export-bitmaps " + demo + "@",
+              "render " + demo + "@/demo.png --size 320x200"}) {
+            SCOPED_TRACE(command + (limit == Limit::Full ? " (full)" : " (read-only)"));
+            LimitedFolder folder(limit);
+            if (!folder.Ready()) {
+                std::cout << "[ skipped  ] " << folder.WhyNot() << "\n";
+                continue;
+            }
+            const std::string arguments = command.substr(0, command.find('@')) + folder / "" +
+                                          command.substr(command.find('@') + 1);
+            ASSERT_EQ(RunCli(arguments).Status, 0) << "the first write";
+            const auto before = folder.Contents();
+            folder.Apply();
+
+            const CliRun failed = RunCli(arguments);
+            EXPECT_EQ(failed.Status, 1);
+            EXPECT_EQ(std::count(failed.Err.begin(), failed.Err.end(), '\n'), 1) << failed.Err;
+            EXPECT_NE(failed.Err.find("Cannot write \"" + folder / ""), std::string::npos)
+                << failed.Err;
+            EXPECT_EQ(folder.Contents(), before);
+        }
+    }
 }
 
 TEST(JsonWriter, NumbersAndTexts) {
