@@ -18,42 +18,47 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/../sanitizer/lsan.supp}"
 # The light green solid fill of the example's first layers must show on the chart.
 LAYER_COLOUR='#90EE90'
 
+# Calls the named check every half second until it succeeds; after the given seconds it says why,
+# kills kalvero and fails.
+wait_for() {
+    tries=0
+    until "$1"; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt $(($2 * 2)) ]; then
+            echo "$3"
+            kill -9 "$pid" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.5
+    done
+}
+
+window_shown() {
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "kalvero ended before showing its window"
+        exit 1
+    fi
+    window=$(xdotool search --onlyvisible --pid "$pid" --name '^Kalvero' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ]
+}
+
+kalvero_ended() {
+    ! kill -0 "$pid" 2>/dev/null
+}
+
 # Runs inside the X server: start, wait for the window, screenshot, Ctrl+Q, wait for the end.
 inner() {
     "$kalvero" "$project" 2>"$out/stderr.txt" &
     pid=$!
     window=""
-    tries=0
-    while [ -z "$window" ]; do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            echo "kalvero ended before showing its window"
-            return 1
-        fi
-        tries=$((tries + 1))
-        if [ "$tries" -gt 120 ]; then
-            echo "no window after 60 s"
-            kill -9 "$pid"
-            return 1
-        fi
-        sleep 0.5
-        window=$(xdotool search --onlyvisible --pid "$pid" --name '^Kalvero' 2>/dev/null | head -n 1 || true)
-    done
+    wait_for window_shown 60 "no window after 60 s" || return 1
     sleep 2 # the first paint
     import -window root "$out/window.png"
 
     xdotool mousemove --window "$window" 200 200
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key --clearmodifiers ctrl+q
-    tries=0
-    while kill -0 "$pid" 2>/dev/null; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 60 ]; then
-            echo "kalvero did not close within 30 s of Ctrl+Q"
-            kill -9 "$pid"
-            return 1
-        fi
-        sleep 0.5
-    done
+    wait_for kalvero_ended 30 "kalvero did not close within 30 s of Ctrl+Q" || return 1
     status=0
     wait "$pid" || status=$?
     if [ "$status" -ne 0 ]; then
