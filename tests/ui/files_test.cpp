@@ -32,17 +32,34 @@ TEST_F(OpenSaveTest, OpensAProjectAndShowsItsFirstEntry) {
     EXPECT_TRUE(Dialogs->Errors.isEmpty());
 }
 
-TEST_F(OpenSaveTest, CancelAndMissingFileKeepTheSection) {
+TEST_F(OpenSaveTest, CancelMissingFileAndNoProjectKeepTheSection) {
     AddBorehole({2, 3}, 40);
+    QTemporaryDir folder;
+    const QString certificate = folder.filePath("server.crt");
+    QFile file(certificate);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("-----BEGIN CERTIFICATE-----\nMIIBszCCAVmgAwIBAgIU\n-----END CERTIFICATE-----\n");
+    file.close();
     const QString missing = QStringLiteral("/nonexistent/folder/gone.crt");
-    Dialogs->OpenAnswers = {std::nullopt, Chosen(missing)};
-    Form->SpeedButton8->trigger();
-    Form->SpeedButton8->trigger();
-    ASSERT_EQ(Model().Boreholes.size(), 1u);
-    EXPECT_EQ(Model().Current().H, (std::vector<double>{2, 3}));
-    EXPECT_EQ(Column(1), (QStringList{"2.0", "3.0"}));
-    ASSERT_EQ(Dialogs->Errors.size(), 1);
-    EXPECT_TRUE(Dialogs->Errors[0].contains(missing)) << Dialogs->Errors[0].toStdString();
+    Dialogs->OpenAnswers = {std::nullopt, Chosen(missing), Chosen(certificate)};
+    const std::pair<QString, QString> answers[] = {
+        {QString(), QString()}, // cancelled
+        {missing, "No such file or directory"},
+        {certificate, "no line of it names an existing data file"}};
+    for (const auto& [path, reason] : answers) {
+        Form->SpeedButton8->trigger();
+        ASSERT_EQ(Model().Boreholes.size(), 1u);
+        EXPECT_EQ(Model().Current().H, (std::vector<double>{2, 3}));
+        EXPECT_EQ(Column(1), (QStringList{"2.0", "3.0"}));
+        if (path.isEmpty()) {
+            EXPECT_TRUE(Dialogs->Errors.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(Dialogs->Errors.size(), 1);
+        EXPECT_TRUE(Dialogs->Errors[0].contains(path) && Dialogs->Errors[0].contains(reason))
+            << Dialogs->Errors[0].toStdString();
+        Dialogs->Errors.clear();
+    }
 }
 
 TEST_F(OpenSaveTest, SaveWritesACrtAndOffersItNextTime) {
