@@ -15,7 +15,6 @@ namespace kalvero {
 
 namespace {
 
-constexpr int ColumnCount = 4;
 constexpr int ColumnWidth = 45;
 constexpr int RowHeight = 21;
 
@@ -66,13 +65,103 @@ private:
 
 } // namespace
 
-LayerTable::LayerTable(QWidget* parent) : QTableWidget(1, ColumnCount, parent) {
+int LayerTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(1, static_cast<int>(Rows.size()));
+}
+
+int LayerTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString LayerTableModel::Text(int row, int col) const {
+    if (const auto typed = Typed.find(qint64(row) * ColumnCount + col); typed != Typed.end())
+        return *typed;
+    if (row >= static_cast<int>(Rows.size()))
+        return QString();
+    switch (col) {
+    case 0:
+        return QString::number(row + 1);
+    case 1:
+        return TableNumber(Rows[row].first);
+    case 2:
+        return TableNumber(Rows[row].second);
+    default:
+        return QString();
+    }
+}
+
+QVariant LayerTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::FontRole:
+        return index.column() == 0 ? QVariant(NumberFont) : QVariant();
+    case Qt::BackgroundRole:
+        return index.column() == 0 ? QVariant(NumberBackground) : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool LayerTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    Typed.insert(qint64(index.row()) * ColumnCount + index.column(), value.toString());
+    emit dataChanged(index, index);
+    return true;
+}
+
+QVariant LayerTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount)
+        return Headers[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags LayerTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return index.column() == 0 ? flags : flags | Qt::ItemIsEditable;
+}
+
+void LayerTableModel::SetRows(std::vector<std::pair<double, double>> rows) {
+    const int before = rowCount(), after = std::max(1, static_cast<int>(rows.size()));
+    if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        Rows = std::move(rows);
+        endInsertRows();
+    } else if (after < before) {
+        beginRemoveRows({}, after, before - 1);
+        Rows = std::move(rows);
+        endRemoveRows();
+    } else {
+        Rows = std::move(rows);
+    }
+    Typed.clear();
+    emit dataChanged(index(0, 0), index(after - 1, ColumnCount - 1));
+}
+
+void LayerTableModel::SetHeader(int col, const QString& text) {
+    Headers[col] = text;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+LayerTable::LayerTable(QWidget* parent) : QTableView(parent), Model(new LayerTableModel(this)) {
+    setModel(Model);
     setItemDelegate(new ValidatingDelegate(this));
     QFont tableFont(QStringLiteral("Tahoma"));
     tableFont.setPointSize(9);
     setFont(tableFont);
     QFont bold = tableFont;
     bold.setBold(true);
+    Model->NumberFont = bold;
+    Model->NumberBackground = palette().button();
     horizontalHeader()->setFont(bold);
     horizontalHeader()->setDefaultSectionSize(ColumnWidth);
     horizontalHeader()->setMinimumSectionSize(10);
@@ -81,29 +170,26 @@ LayerTable::LayerTable(QWidget* parent) : QTableWidget(1, ColumnCount, parent) {
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setMinimumSectionSize(10);
     verticalHeader()->hide();
-    setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; }"));
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: silver; }"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     // The right button has its own uses here; the window's menu of toolbars must not open too.
     setContextMenuPolicy(Qt::PreventContextMenu);
-    setHorizontalHeaderLabels(
-        {QStringLiteral("N"), QStringLiteral("H"), QStringLiteral("Z"), QStringLiteral("C")});
-    for (int col = 0; col < ColumnCount; ++col)
-        ItemAt(col, 1);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int previousRow, int) {
-        if (CellChanging)
-            CellChanging(previousRow + 1);
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex&, const QModelIndex& previous) {
+                if (CellChanging)
+                    CellChanging(previous.row() + 1);
+            });
 }
 
 void LayerTable::mousePressEvent(QMouseEvent* event) {
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     ReportPress(event);
 }
 
 // The second press of a double click arrives as a double click; it is a press all the same (two
 // quick clicks on a fill cell open the brush editor).
 void LayerTable::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     ReportPress(event);
 }
 
@@ -116,35 +202,25 @@ void LayerTable::ReportPress(QMouseEvent* event) {
 
 void LayerTable::ShowEntry(const carotagedata& entry) {
     const bool carotage = entry.IsCarotage();
-    horizontalHeaderItem(1)->setText(carotage ? QStringLiteral("Z") : QStringLiteral("H"));
-    horizontalHeaderItem(2)->setText(carotage ? QStringLiteral("X") : QStringLiteral("Z"));
-    const size_t n = carotage ? entry.Points.size() : std::min(entry.H.size(), entry.Z.size());
-    setRowCount(std::max<int>(1, static_cast<int>(n)));
-    // A curve may have a million points: the view hears of the new texts once, not per cell.
-    const bool blocked = model()->blockSignals(true);
-    if (n == 0) {
-        for (int col = 0; col < ColumnCount; ++col)
-            SetCellText(col, 1, QString());
+    Model->SetHeader(1, carotage ? QStringLiteral("Z") : QStringLiteral("H"));
+    Model->SetHeader(2, carotage ? QStringLiteral("X") : QStringLiteral("Z"));
+    std::vector<std::pair<double, double>> rows;
+    if (carotage) {
+        rows.assign(entry.Points.begin(), entry.Points.end());
+    } else {
+        rows.resize(std::min(entry.H.size(), entry.Z.size()));
+        for (size_t i = 0; i < rows.size(); ++i)
+            rows[i] = {entry.H[i], entry.Z[i]};
     }
-    for (size_t i = 0; i < n; ++i) {
-        const int row = static_cast<int>(i) + 1;
-        SetCellText(0, row, QString::number(row));
-        SetCellText(1, row, TableNumber(carotage ? entry.Points[i].first : entry.H[i]));
-        SetCellText(2, row, TableNumber(carotage ? entry.Points[i].second : entry.Z[i]));
-    }
-    model()->blockSignals(blocked);
-    emit model()->dataChanged(model()->index(0, 0),
-                              model()->index(rowCount() - 1, ColumnCount - 1));
+    Model->SetRows(std::move(rows));
 }
 
 QString LayerTable::CellText(int col, int row) const {
-    const QTableWidgetItem* cell = item(row - 1, col);
-    return cell ? cell->text() : QString();
+    return Model->data(Model->index(row - 1, col), Qt::DisplayRole).toString();
 }
 
 QString LayerTable::HeaderText(int col) const {
-    const QTableWidgetItem* header = horizontalHeaderItem(col);
-    return header ? header->text() : QString();
+    return Model->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 bool LayerTable::ValidateEdit(int col, int row, const QString& text) {
@@ -154,28 +230,7 @@ bool LayerTable::ValidateEdit(int col, int row, const QString& text) {
 bool LayerTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     if (CanEditCell && !CanEditCell(index.column(), index.row() + 1))
         return false;
-    return QTableWidget::edit(index, trigger, event);
-}
-
-void LayerTable::SetCellText(int col, int row, const QString& text) {
-    ItemAt(col, row)->setText(text);
-}
-
-QTableWidgetItem* LayerTable::ItemAt(int col, int row) {
-    QTableWidgetItem* cell = item(row - 1, col);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        cell->setTextAlignment(Qt::AlignCenter);
-        if (col == 0) {
-            QFont bold = font();
-            bold.setBold(true);
-            cell->setFont(bold);
-            cell->setBackground(palette().button());
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        }
-        setItem(row - 1, col, cell);
-    }
-    return cell;
+    return QTableView::edit(index, trigger, event);
 }
 
 } // namespace kalvero

@@ -3,10 +3,14 @@
 #include "model/fill.h"
 #include "model/section.h"
 
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QTableView>
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace kalvero {
 
@@ -15,7 +19,41 @@ namespace kalvero {
 // What may be edited and what an edit does are the window's answers to two questions the table
 // asks: CanEditCell when an editor is about to open, CellValidate when an editor closes on a
 // changed text. A valid text stays in its cell as typed; an invalid one is dropped.
-class LayerTable : public QTableWidget {
+//
+// The table keeps the entry's numbers and writes a cell's text only when the view asks for it,
+// so a curve of a million points shows at once.
+class LayerTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 4;
+
+    explicit LayerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The numbers of columns 1 and 2, one pair per row (none: one empty row). Rows are added or
+    // removed at the end, as the count changes, so that the current cell stays where it was.
+    void SetRows(std::vector<std::pair<double, double>> rows);
+    void SetHeader(int col, const QString& text);
+
+    QFont NumberFont; // of column 0
+    QBrush NumberBackground;
+
+private:
+    QString Text(int row, int col) const;
+
+    std::vector<std::pair<double, double>> Rows;
+    QStringList Headers{QStringLiteral("N"), QStringLiteral("H"), QStringLiteral("Z"),
+                        QStringLiteral("C")};
+    QHash<qint64, QString> Typed; // texts typed into cells since the rows were set
+};
+
+class LayerTable : public QTableView {
     Q_OBJECT
 public:
     explicit LayerTable(QWidget* parent = nullptr);
@@ -32,19 +70,21 @@ public:
     void ShowEntry(const carotagedata& entry);
 
     // Rows counting the header row.
-    int GridRowCount() const { return rowCount() + 1; }
+    int GridRowCount() const { return Model->rowCount() + 1; }
     QString CellText(int col, int row) const;
     QString HeaderText(int col) const;
     // The row of the current cell, 0 when there is none.
-    int CurrentGridRow() const { return currentRow() + 1; }
-    void SetCurrentCell(int col, int row) { setCurrentCell(row - 1, col); }
+    int CurrentGridRow() const { return currentIndex().row() + 1; }
+    void SetCurrentCell(int col, int row) { setCurrentIndex(Model->index(row - 1, col)); }
+    void SetHeaderText(int col, const QString& text) { Model->SetHeader(col, text); }
 
-    using QTableWidget::edit;
+    using QTableView::edit;
 
     // Called by the cell editor when it closes on a text other than the cell's.
     bool ValidateEdit(int col, int row, const QString& text);
 
     static constexpr int FillColumn = 3;
+    static constexpr int ColumnCount = LayerTableModel::ColumnCount;
 
 signals:
     // A mouse button pressed over the table, after the current cell has followed it; row and col
@@ -58,8 +98,8 @@ protected:
 
 private:
     void ReportPress(QMouseEvent* event);
-    void SetCellText(int col, int row, const QString& text);
-    QTableWidgetItem* ItemAt(int col, int row);
+
+    LayerTableModel* Model;
 };
 
 } // namespace kalvero

@@ -95,7 +95,7 @@ TEST_F(CommandsTest, PreviousAndNextStopAtTheEnds) {
         {Form->SpeedButton4, 0, "H"},
     };
     for (const Step& step : steps) {
-        Table().setHorizontalHeaderItem(1, new QTableWidgetItem("?"));
+        Table().SetHeaderText(1, "?");
         step.command->trigger();
         EXPECT_EQ(Model().CurrentBorehole, step.current);
         EXPECT_EQ(Table().HeaderText(1), step.header1); // refilled also without a move
