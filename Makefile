@@ -4,7 +4,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The tests run on a build with AddressSanitizer and UBSan; the program and benchmarks run optimised.
 TEST_BUILD_DIR ?= build-asan
 TEST_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVERO_SANITIZE=ON -DKALVERO_BUILD_BENCH=OFF
-export ASAN_OPTIONS ?= detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1
+export ASAN_OPTIONS ?= detect_leaks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)

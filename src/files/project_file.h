@@ -36,7 +36,8 @@ private:
 };
 
 // The name derived from a position: its text with every "." replaced by "_", without extension;
-// for a position whose text is very long, its exponent form the same way ("1_00000000000000E+0300").
+// for a position whose text is very long, its exponent form the same way
+// ("1_00000000000000E+0300").
 std::string BaseNameForPosition(double horizontalPosition);
 
 // The text of one entry's data file and numbers line, as written.
