@@ -117,21 +117,24 @@ namespace {
 // The plain mean of the values kept, summed in their original order. Values near the limits of a
 // double can make that sum overflow; then every value is scaled down by a power of two at least
 // as large as the count, which keeps the sum finite, and the mean scaled back up. The rounding of
-// such a sum may step past the values themselves, hence the clamp.
+// a sum can put the mean of nearly equal values a unit in the last place outside them, hence the
+// clamp: a centre never lies beyond the values it centres.
 double MeanOfKept(const arofdoubleM& values, const arofboolM& kept, size_t count, double lowest,
                   double highest) {
     double total = 0;
     for (size_t i = 0; i < values.size(); ++i)
         if (kept[i])
             total += values[i];
-    if (std::isfinite(total))
-        return total / static_cast<double>(count);
-    const int shift = static_cast<int>(std::bit_width(count));
-    double scaled = 0;
-    for (size_t i = 0; i < values.size(); ++i)
-        if (kept[i])
-            scaled += std::ldexp(values[i], -shift);
-    return std::clamp(std::ldexp(scaled / static_cast<double>(count), shift), lowest, highest);
+    double mean = total / static_cast<double>(count);
+    if (!std::isfinite(total)) {
+        const int shift = static_cast<int>(std::bit_width(count));
+        double scaled = 0;
+        for (size_t i = 0; i < values.size(); ++i)
+            if (kept[i])
+                scaled += std::ldexp(values[i], -shift);
+        mean = std::ldexp(scaled / static_cast<double>(count), shift);
+    }
+    return std::clamp(mean, lowest, highest);
 }
 
 struct Passes {

@@ -252,6 +252,7 @@ TEST(CountNonMissing, CountsPresentValues) {
 }
 
 TEST(RobustMean, SmallCases) {
+    const double above13 = std::nextafter(1.3, 2.0);
     struct Case {
         arofdoubleM Values;
         double Expected;
@@ -266,6 +267,8 @@ TEST(RobustMean, SmallCases) {
         {{10, 10, MissingValue, 10, -1000, 10}, 10}, // missing values never count
         // The sum overflows; the mean does not.
         {{std::ldexp(1.5, 1023), std::ldexp(1.75, 1023)}, std::ldexp(1.625, 1023)},
+        // The rounded sum of nearly equal values would put their mean above them all.
+        {{1.3, 1.3, 1.3, above13, above13, above13}, above13},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RobustMean(c.Values), c.Expected);
