@@ -36,9 +36,10 @@ void FuzzFail(const char* what) {
 
 std::string FreshFuzzFolder(const std::string& name) {
     static ScratchFolder scratch;
-    const std::string folder = scratch.Path + name + "/";
     std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.Path, ec))
+        std::filesystem::remove_all(entry.path(), ec);
+    const std::string folder = scratch.Path + name + "/";
     std::filesystem::create_directories(folder, ec);
     FuzzCheck(!ec, "cannot make a folder in the scratch folder");
     return folder;

@@ -21,9 +21,10 @@ inline std::string_view AsText(const uint8_t* data, size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// An empty folder of the given name (with its final "/") inside this process's own scratch folder.
-// The scratch folder is made once under TMPDIR and removed at exit, so that several fuzzers can
-// run side by side and nothing is written anywhere else.
+// An empty folder of the given name (with its final "/") inside this process's own scratch folder,
+// after everything else in there has been removed: no file of an earlier input is left for a
+// project to name. The scratch folder is made once under TMPDIR and removed at exit, so that
+// several fuzzers can run side by side and nothing is written anywhere else.
 std::string FreshFuzzFolder(const std::string& name);
 
 void WriteFuzzFile(const std::string& path, std::string_view bytes);
