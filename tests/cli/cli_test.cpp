@@ -148,7 +148,7 @@ TEST(Cli, FailedWritesKeepFormerFilesAndSayWhichFile) {
     using Limit = LimitedFolder::Limit;
     const std::string demo = Example + "demo.crt ";
     for (const Limit limit : {Limit::ReadOnly, Limit::Full}) {
-        for (const std::string command :
+        for (const std::string& command :
              {"save " + demo + "@/demo.crt", "export-bitmaps " + demo + "@",
               "render " + demo + "@/demo.png --size 320x200"}) {
             SCOPED_TRACE(command + (limit == Limit::Full ? " (full)" : " (read-only)"));

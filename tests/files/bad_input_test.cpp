@@ -261,8 +261,9 @@ std::vector<Row> Rows() {
 struct AsNobody {
     bool Active = ::geteuid() == 0 && ::seteuid(65534) == 0;
     ~AsNobody() {
-        if (Active)
+        if (Active) {
             EXPECT_EQ(::seteuid(0), 0);
+        }
     }
 };
 
@@ -274,12 +275,13 @@ TEST(BadInput, EveryReaderAgainstEveryInput) {
             TempFolder folder;
             std::filesystem::permissions(folder.Path, std::filesystem::perms::all);
             const std::string path = row.Type == Kind::Device ? "/dev/zero" : folder / "input.txt";
-            if (row.Type == Kind::Folder)
+            if (row.Type == Kind::Folder) {
                 std::filesystem::create_directories(path);
-            else if (row.Type == Kind::Pipe)
-                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-            else if (row.Type == Kind::Bytes || row.Type == Kind::Unreadable)
+            } else if (row.Type == Kind::Pipe) {
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+            } else if (row.Type == Kind::Bytes || row.Type == Kind::Unreadable) {
                 folder.Write("input.txt", row.Make(reader.Sample));
+            }
             std::string got;
             if (row.Type == Kind::Unreadable) {
                 ::chmod(path.c_str(), 0);

@@ -102,8 +102,9 @@ TEST(Section, SetBottomDepth) {
         Section s = WithLayers({2, 3, 5});
         EXPECT_EQ(s.SetBottomDepth(c.Layer, c.Depth), c.Accepted) << c.Layer << " " << c.Depth;
         EXPECT_EQ(s.Current().Z, c.Z);
-        if (c.Accepted)
+        if (c.Accepted) {
             EXPECT_EQ(s.Current().H[0] + s.Current().H[1] + s.Current().H[2], s.Current().Z[2]);
+        }
     }
     Section s = WithLayers({2, 3, 5});
     s.SetBottomDepth(1, 7);
