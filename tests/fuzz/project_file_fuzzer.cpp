@@ -1,7 +1,7 @@
 // A project file with its data files, followed by the write-and-read-back check.
 //
 // Input: files separated by lines holding exactly "~~~" (see SplitAtMarkerLines). The first is the
-// project file p.crt; the others become a.txt, b.txt, ... beside it, for its data-file lines to
+// project file p.crt; the next eight become a.txt to h.txt beside it, for its data-file lines to
 // name. A project may also name files elsewhere (absolute paths, paths relative to the working
 // folder): they are only read, and every write goes to the scratch folder.
 #include "files/project_file.h"
