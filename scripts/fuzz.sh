@@ -13,23 +13,8 @@ BUILD_DIR="$ROOT/build-fuzz"
 SECONDS_EACH=${FUZZ_SECONDS:-300}
 TARGETS=${FUZZ_TARGETS:-"project_file data_file section_file palette_file carotage_import numbers"}
 
-# Only fuzzing needs Clang and its libFuzzer runtime, so setup.sh leaves them out.
-missing=""
-for p in clang libclang-rt-14-dev cmake ninja-build; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $p"
-    fi
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then
-        SUDO="sudo"
-    fi
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
-fi
+# Only fuzzing needs Clang and its libFuzzer runtime, so setup.sh installs them only when asked.
+"$ROOT/scripts/setup.sh" clang libclang-rt-14-dev cmake ninja-build
 
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DKALVERO_FUZZ=ON -DKALVERO_BUILD_TESTS=ON -DKALVERO_BUILD_BENCH=OFF >/dev/null

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs what building, testing and running Kalvero needs, from Debian's packages.
-# Safe to run again: it installs only what is missing.
+# Safe to run again: it installs only what is missing. Given package names, it installs those
+# instead (scripts/fuzz.sh asks for Clang this way).
 set -eu
 
-PACKAGES="cmake ninja-build g++ make pkg-config clang-format
+PACKAGES="${*:-cmake ninja-build g++ make pkg-config clang-format
 qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
 libgtest-dev libgmock-dev libbenchmark-dev
-xvfb xauth xdotool imagemagick fonts-dejavu-core shared-mime-info desktop-file-utils"
+xvfb xauth xdotool imagemagick fonts-dejavu-core shared-mime-info desktop-file-utils}"
 
 missing=""
 for p in $PACKAGES; do
