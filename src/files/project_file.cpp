@@ -114,6 +114,19 @@ void AppendInteger(std::string& out, long long value) {
     out += std::to_string(value);
 }
 
+// Plain position texts longer than this give way to the exponent form in file names.
+constexpr size_t MaxPlainNameLength = 64;
+
+// A field of the numbers line with NumberToText(extra, 1, value). NumberToText shows the missing
+// marker as "*", which a reader drops from the line, moving every later number into the field
+// before it; the marker's own digits read back as the marker.
+std::string NumberField(int extra, double value) {
+    if (value == MissingValue)
+        return std::to_string(static_cast<long long>(MissingValue)) + '.' +
+               std::string(static_cast<size_t>(extra) + 1, '0');
+    return NumberToText(extra, 1, value);
+}
+
 } // namespace
 
 FileStatus ReadProject(Section& section, const std::string& projectFile) {
@@ -160,10 +173,6 @@ FileStatus ReadProject(Section& section, const std::string& projectFile) {
     return failure;
 }
 
-namespace {
-constexpr size_t MaxPlainNameLength = 64;
-}
-
 std::string BaseNameForPosition(double horizontalPosition) {
     std::string name = NumberToText(0, 1, horizontalPosition);
     // Far out (about 1e62 and beyond) the plain text would make a name longer than file systems
@@ -194,20 +203,6 @@ std::vector<std::string> DataFileNames(const Section& section) {
         names.push_back(unique.Take(BaseNameForPosition(entry.HorizontalPosition), ".txt"));
     return names;
 }
-
-namespace {
-
-// A field of the numbers line with NumberToText(extra, 1, value). NumberToText shows the missing
-// marker as "*", which a reader drops from the line, moving every later number into the field
-// before it; the marker's own digits read back as the marker.
-std::string NumberField(int extra, double value) {
-    if (value == MissingValue)
-        return std::to_string(static_cast<long long>(MissingValue)) + '.' +
-               std::string(static_cast<size_t>(extra) + 1, '0');
-    return NumberToText(extra, 1, value);
-}
-
-} // namespace
 
 std::string NumbersLine(const carotagedata& entry) {
     std::string line = NumberField(3, entry.HorizontalPosition);

@@ -130,7 +130,7 @@ Qt::ItemFlags LayerTableModel::flags(const QModelIndex& index) const {
     return index.column() == 0 ? flags : flags | Qt::ItemIsEditable;
 }
 
-void LayerTableModel::SetRows(std::vector<std::pair<double, double>> rows) {
+void LayerTableModel::SetRows(arofcomplexM rows) {
     const int before = rowCount(), after = std::max(1, static_cast<int>(rows.size()));
     if (after > before) {
         beginInsertRows({}, before, after - 1);
@@ -204,14 +204,13 @@ void LayerTable::ShowEntry(const carotagedata& entry) {
     const bool carotage = entry.IsCarotage();
     Model->SetHeader(1, carotage ? QStringLiteral("Z") : QStringLiteral("H"));
     Model->SetHeader(2, carotage ? QStringLiteral("X") : QStringLiteral("Z"));
-    std::vector<std::pair<double, double>> rows;
     if (carotage) {
-        rows.assign(entry.Points.begin(), entry.Points.end());
-    } else {
-        rows.resize(std::min(entry.H.size(), entry.Z.size()));
-        for (size_t i = 0; i < rows.size(); ++i)
-            rows[i] = {entry.H[i], entry.Z[i]};
+        Model->SetRows(entry.Points);
+        return;
     }
+    arofcomplexM rows(std::min(entry.H.size(), entry.Z.size()));
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {entry.H[i], entry.Z[i]};
     Model->SetRows(std::move(rows));
 }
 

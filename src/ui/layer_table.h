@@ -9,19 +9,12 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 
 namespace kalvero {
 
-// The table of the current entry's layers or points. It counts rows as the user sees them:
-// row 0 is the header row, row r the r-th layer or point; columns are "N", value, value, "C".
-// What may be edited and what an edit does are the window's answers to two questions the table
-// asks: CanEditCell when an editor is about to open, CellValidate when an editor closes on a
-// changed text. A valid text stays in its cell as typed; an invalid one is dropped.
-//
-// The table keeps the entry's numbers and writes a cell's text only when the view asks for it,
-// so a curve of a million points shows at once.
+// What the layer table shows: the entry's numbers, kept as numbers, with a cell's text written only
+// when the view asks for it, so that a curve of a million points shows at once. Rows here count
+// from 0 below the header, as Qt's models do.
 class LayerTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -38,7 +31,7 @@ public:
 
     // The numbers of columns 1 and 2, one pair per row (none: one empty row). Rows are added or
     // removed at the end, as the count changes, so that the current cell stays where it was.
-    void SetRows(std::vector<std::pair<double, double>> rows);
+    void SetRows(arofcomplexM rows);
     void SetHeader(int col, const QString& text);
 
     QFont NumberFont; // of column 0
@@ -47,12 +40,17 @@ public:
 private:
     QString Text(int row, int col) const;
 
-    std::vector<std::pair<double, double>> Rows;
+    arofcomplexM Rows;
     QStringList Headers{QStringLiteral("N"), QStringLiteral("H"), QStringLiteral("Z"),
                         QStringLiteral("C")};
     QHash<qint64, QString> Typed; // texts typed into cells since the rows were set
 };
 
+// The table of the current entry's layers or points. It counts rows as the user sees them:
+// row 0 is the header row, row r the r-th layer or point; columns are "N", value, value, "C".
+// What may be edited and what an edit does are the window's answers to two questions the table
+// asks: CanEditCell when an editor is about to open, CellValidate when an editor closes on a
+// changed text. A valid text stays in its cell as typed; an invalid one is dropped.
 class LayerTable : public QTableView {
     Q_OBJECT
 public:
